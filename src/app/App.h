@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. It holds no state; run() is the program entry.
+class App : public QApplication
+{
+    Q_OBJECT
+public:
+    App(int &argc, char **argv);
+
+    // Creates the application, shows the splash screen and runs the event
+    // loop; returns the toolkit's exit code.
+    static int run(int argc, char *argv[]);
+};

@@ -1,0 +1,48 @@
+#include "app/Pictures.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+Picture *load(const char *name, bool transparent)
+{
+    const QString base = QStringLiteral(":/pictures/%1").arg(QLatin1String(name));
+    Picture *picture = nullptr;
+    if (QFile::exists(base + QLatin1String(".svg"))) {
+        QSvgRenderer svg(base + QLatin1String(".svg"));
+        QImage image(svg.defaultSize(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        svg.render(&painter);
+        painter.end();
+        picture = new Picture(image, base + QLatin1String(".svg"));
+    } else {
+        QImage image(base + QLatin1String(".png"));
+        if (image.isNull()) {
+            image = QImage(16, 16, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+        }
+        picture = new Picture(image);
+    }
+    if (transparent)
+        picture->setTransparent(true);
+    return picture;
+}
+
+} // namespace
+
+namespace Pics {
+// Each slot is filled at the first request and kept for the life of the
+// process; the catalogue never frees or reloads a picture.
+#define ZARN_DEFINE_PICTURE(name, id, transparent)                                                 \
+    Picture *name()                                                                                \
+    {                                                                                              \
+        static Picture *slot = load(#name, transparent);                                           \
+        return slot;                                                                               \
+    }
+ZARN_PICTURES(ZARN_DEFINE_PICTURE)
+#undef ZARN_DEFINE_PICTURE
+} // namespace Pics
