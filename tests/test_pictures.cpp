@@ -406,6 +406,20 @@ void TestPictures::composedHonoursFlagAndMask()
         QCOMPARE(qAlpha(head), 255);
         QVERIFY(qAbs(qGray(head) - 155) < 30);
     }
+
+    // a mask made by hand (no artwork behind it) is scaled with the picture:
+    // left half drawn, right half not, at half strength in between columns
+    QImage halves(Pics::arrow()->size(), QImage::Format_Grayscale8);
+    halves.fill(255);
+    for (int y = 0; y < halves.height(); ++y)
+        for (int x = 0; x < halves.width() / 2; ++x)
+            halves.setPixel(x, y, 0);
+    Picture arrow(Pics::arrow()->image(), QStringLiteral(":/pictures/arrow.svg"));
+    arrow.setMask(halves);
+    const QImage shown = arrow.composed(2.0);
+    QCOMPARE(shown.size(), QSize(50, 30));
+    QCOMPARE(qAlpha(shown.pixel(2, 2)), 255);
+    QCOMPARE(qAlpha(shown.pixel(47, 2)), 0);
 }
 
 void TestPictures::highDensityIsSharp()
