@@ -61,6 +61,7 @@ private slots:
     void selectorsDifferOnlyInTheirZone();
     void notesSitOnTheirPosition_data();
     void notesSitOnTheirPosition();
+    void signsStandBeforeTheHead();
     void masksCoverTheirPictures_data();
     void masksCoverTheirPictures();
     void cornerMasksRoundTheRightHandCorners();
@@ -324,6 +325,32 @@ void TestPictures::notesSitOnTheirPosition()
     QCOMPARE(inkInRow(stemRow), 1);
     if (farRow >= 0 && farRow < note.height())
         QCOMPARE(inkInRow(farRow), 0);
+}
+
+void TestPictures::signsStandBeforeTheHead()
+{
+    // Ink bounds of a sign, in the staff's columns once drawn at offset dx.
+    const auto inkBounds = [](const QImage &sign, int dx) {
+        QRect r;
+        for (int y = 0; y < sign.height(); ++y)
+            for (int x = 0; x < sign.width(); ++x)
+                if (qGray(sign.pixel(x, y)) < 128)
+                    r |= QRect(x + dx, y, 1, 1);
+        return r;
+    };
+    // the sharp, drawn at (1, ys - 15), is centred on the head's row and
+    // ends before the head, which starts at column 18
+    const QRect sharp = inkBounds(Pics::SharpPic()->image(), 1);
+    QVERIFY(qAbs((sharp.top() + sharp.bottom()) / 2.0 - 15.5) <= 1.0);
+    QVERIFY(sharp.height() >= 20);
+    QVERIFY(sharp.right() < 17);
+    QVERIFY(sharp.left() >= 2);
+    // the flat, drawn at (5, ys - 18): its bowl's point lies a little below
+    // the head's centre, its stem rises above it
+    const QRect flat = inkBounds(Pics::Flatpic()->image(), 5);
+    QVERIFY(flat.bottom() >= 20 && flat.bottom() <= 24);
+    QVERIFY(flat.top() <= 6);
+    QVERIFY(flat.right() < 17);
 }
 
 void TestPictures::masksCoverTheirPictures_data()

@@ -2,7 +2,7 @@
 the About box / alert and the splash screen."""
 
 import palette as P
-from glyphs import music, music_bounds, text, text_width
+from glyphs import music, music_bounds, text
 from svg import Svg, rounded_rect_path
 
 # Control groups of the main window the panels lie under: x, y, w, h
