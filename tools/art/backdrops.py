@@ -149,7 +149,7 @@ def splash():
     for i in range(5):
         s.rect(0, 34 + i * 9, w, 1, fill="#ffffff", fill_opacity=0.07)
     s.text(text("serif-bold", "ZARN Dozi", 64, w / 2, 98, anchor="middle"), fill="#fefefe")
-    s.text(text("sans-bold", "Z . A . R . N .", 19, w / 2, 136, anchor="middle", spacing=2.5),
+    s.text(text("sans-bold", "Z.A.R.N.", 20, w / 2, 137, anchor="middle", spacing=5),
            fill="#f2c75c")
 
     # a tone row on a staff: clef, notes and the intervals between them
