@@ -363,12 +363,22 @@ void InstrumentList::mouseReleaseEvent(QMouseEvent *event)
     Q_EMIT InstrumentChanged(highlighted() + 1);
 }
 
+void InstrumentList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    // The bottom border lies over the last pixel row of the rows.
+    QPainter p(viewport());
+    p.setPen(BorderColour);
+    const int bottom = viewport()->height() - 1;
+    p.drawLine(0, bottom, viewport()->width() - 1, bottom);
+}
+
 bool InstrumentList::event(QEvent *event)
 {
     const bool handled = QListWidget::event(event);
     if (event->type() == QEvent::Paint) {
-        // The strip around the rows: a border line on the left and at the top,
-        // the row colour between the top line and the first row.
+        // Around the rows: a border line on the left and at the top, and the
+        // row colour between the top line and the first row.
         QPainter p(this);
         p.fillRect(QRect(0, 0, width(), 2), CellColour);
         p.setPen(BorderColour);
