@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 QPointer<GraphWindow> s_instance;
@@ -206,6 +208,8 @@ void GraphWindow::GraphCanvas_MouseMove(int index, int x, int)
     Line5->setGeometry(r.lineX, r.lineTop, 1, r.lineBottom - r.lineTop + 1);
     Oval1->move(r.ovalLeft, r.ovalTop);
     Staticnumber->setText(QString::fromStdString(r.number));
+    // Entry numbers of three digits need a little more than the design's 17.
+    Staticnumber->resize(std::max(17, Staticnumber->sizeHint().width()), Staticnumber->height());
     Staticnumber->move(r.numberLeft, r.numberTop);
     for (QWidget *w : std::initializer_list<QWidget *>{Line5, Canvas1, StaticText1, Staticnumber,
                                                        Oval1})

@@ -59,6 +59,10 @@ QLabel *whiteLabel(QWidget *parent, const QString &name, const QString &text, in
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(label, Qt::white);
     makeMouseTransparent(label);
+    // The default font runs wider than the design's; a clipped caption
+    // ("33.3", "Mouse #s") would read wrong, so the label grows to the right.
+    if (label->sizeHint().width() > w)
+        label->resize(label->sizeHint().width(), h);
     return label;
 }
 
