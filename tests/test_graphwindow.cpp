@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 namespace {
@@ -396,6 +397,17 @@ void TestGraphWindow::helpTagsAtOpen()
                                 "its exact value"));
         QCOMPARE(g->ResetButton->toolTip(), QStringLiteral("Closes this Stats Window"));
         QVERIFY(g->AutoButton1->toolTip().isEmpty());
+
+        // The pointer passes through labels; their tags still show.
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        QWidget *content = g->centralWidget();
+        const QPoint onLabel(265, 598);
+        QCOMPARE(content->childAt(onLabel), nullptr);
+        QHelpEvent help(QEvent::ToolTip, onLabel, content->mapToGlobal(onLabel));
+        QApplication::sendEvent(content, &help);
+        QCOMPARE(QToolTip::text(), g->CheckTicks->toolTip());
+        QToolTip::hideText();
     }
 }
 
