@@ -8,7 +8,6 @@
 
 using namespace graphmodel;
 
-Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 

@@ -142,7 +142,8 @@ void TestGraphPainter::golden()
                     first = QPoint(x, y);
             }
     if (differing) {
-        const QString saved = QDir::temp().filePath(QStringLiteral("graph_%1_actual.png").arg(name));
+        const QString saved =
+            QDir::temp().filePath(QStringLiteral("graph_%1_actual.png").arg(name));
         actual.save(saved);
         QFAIL(qPrintable(QStringLiteral("%1 pixels differ, first at (%2, %3): %4 instead of %5; "
                                         "actual image saved as %6")

@@ -85,28 +85,19 @@ bool readoutHidden(GraphWindow *g)
     return true;
 }
 
+// The window's controls in creation order.
 QStringList designOrder()
 {
-    QStringList names{QStringLiteral("RoundRectangle1"), QStringLiteral("GraphCanvas[0]"),
-                      QStringLiteral("ResetButton"),     QStringLiteral("GraphCanvas[1]"),
-                      QStringLiteral("GraphCanvas[2]"),  QStringLiteral("GraphCanvas[3]"),
-                      QStringLiteral("CheckTicks")};
-    for (int i = 0; i <= 3; ++i)
-        names << QStringLiteral("StaticGridSize[%1]").arg(i);
-    for (int i = 0; i <= 4; ++i)
-        names << QStringLiteral("RadioGridSize[%1]").arg(i);
-    names << QStringLiteral("StaticGridSize[4]") << QStringLiteral("Line1")
-          << QStringLiteral("Line2") << QStringLiteral("Line3") << QStringLiteral("StaticGridSize[5]")
-          << QStringLiteral("CheckColor") << QStringLiteral("StaticGridSize[6]")
-          << QStringLiteral("CheckStraight") << QStringLiteral("StaticGridSize[7]")
-          << QStringLiteral("CheckShadow") << QStringLiteral("StaticGridSize[8]")
-          << QStringLiteral("Canvas1") << QStringLiteral("StaticText1") << QStringLiteral("CheckMouse")
-          << QStringLiteral("StaticGridSize[9]") << QStringLiteral("GroupBox5")
-          << QStringLiteral("GroupBox7") << QStringLiteral("StaticGridSize[10]")
-          << QStringLiteral("Line4") << QStringLiteral("Staticnumber") << QStringLiteral("Line5")
-          << QStringLiteral("Oval1") << QStringLiteral("AutoButton1") << QStringLiteral("GroupBox1")
-          << QStringLiteral("GroupBox2") << QStringLiteral("GroupBox3") << QStringLiteral("GroupBox4");
-    return names;
+    return QStringLiteral(
+               "RoundRectangle1 GraphCanvas[0] ResetButton GraphCanvas[1] GraphCanvas[2] "
+               "GraphCanvas[3] CheckTicks StaticGridSize[0] StaticGridSize[1] StaticGridSize[2] "
+               "StaticGridSize[3] RadioGridSize[0] RadioGridSize[1] RadioGridSize[2] "
+               "RadioGridSize[3] RadioGridSize[4] StaticGridSize[4] Line1 Line2 Line3 "
+               "StaticGridSize[5] CheckColor StaticGridSize[6] CheckStraight StaticGridSize[7] "
+               "CheckShadow StaticGridSize[8] Canvas1 StaticText1 CheckMouse StaticGridSize[9] "
+               "GroupBox5 GroupBox7 StaticGridSize[10] Line4 Staticnumber Line5 Oval1 AutoButton1 "
+               "GroupBox1 GroupBox2 GroupBox3 GroupBox4")
+        .split(QLatin1Char(' '));
 }
 
 QImage painted(const GraphOptions &options, int index)
@@ -121,7 +112,8 @@ QImage painted(const GraphOptions &options, int index)
 // The canvas as the window shows it, compared inside its rounded border.
 bool canvasShows(GraphWindow *g, int index, const QImage &expected)
 {
-    const QImage shown = g->GraphCanvas[index]->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        g->GraphCanvas[index]->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = 4; y < 116; ++y)
         for (int x = 4; x < 626; ++x)
             if (shown.pixel(x, y) != expected.pixel(x, y))
@@ -389,7 +381,8 @@ void TestGraphWindow::helpTagsAtOpen()
     if (tips) {
         for (const QString &name : StatsTipped)
             QVERIFY2(!g->findChild<QWidget *>(name)->toolTip().isEmpty(), qPrintable(name));
-        QCOMPARE(g->GroupBox5->toolTip(), QStringLiteral("Sets the spacing (units) of grid lines. "));
+        QCOMPARE(g->GroupBox5->toolTip(),
+                 QStringLiteral("Sets the spacing (units) of grid lines. "));
         QCOMPARE(g->CheckShadow->toolTip(),
                  QStringLiteral("Draws a \"drop shadow\" behind the graph line."));
         QCOMPARE(g->StaticGridSize[9]->toolTip(),

@@ -93,6 +93,10 @@ void GraphWindow::createControls()
 {
     QWidget *c = m_content;
     static constexpr int CanvasTop[4] = {14, 150, 286, 422};
+    auto gridLabel = [&](int i, const char *text, int l, int t, int w, int h) {
+        StaticGridSize[i] =
+            whiteLabel(c, member("StaticGridSize", i), QString::fromUtf8(text), l, t, w, h);
+    };
     auto makeCanvas = [&](int i) {
         GraphCanvas[i] = place(new GraphCanvasMember(this, i, c), member("GraphCanvas", i), 43,
                                CanvasTop[i], 630, 120);
@@ -112,10 +116,10 @@ void GraphWindow::createControls()
     makeCanvas(3);
 
     CheckTicks = checkBox(c, QStringLiteral("CheckTicks"), 269, 566, false);
-    StaticGridSize[0] = whiteLabel(c, member("StaticGridSize", 0), QStringLiteral("10"), 88, 584, 17, 20);
-    StaticGridSize[1] = whiteLabel(c, member("StaticGridSize", 1), QStringLiteral("20"), 120, 584, 17, 20);
-    StaticGridSize[2] = whiteLabel(c, member("StaticGridSize", 2), QStringLiteral("33.3"), 148, 584, 25, 20);
-    StaticGridSize[3] = whiteLabel(c, member("StaticGridSize", 3), QStringLiteral("Grid\nSize:"), 58, 555, 35, 47);
+    gridLabel(0, "10", 88, 584, 17, 20);
+    gridLabel(1, "20", 120, 584, 17, 20);
+    gridLabel(2, "33.3", 148, 584, 25, 20);
+    gridLabel(3, "Grid\nSize:", 58, 555, 35, 47);
     StaticGridSize[3]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     RadioGridGroup = new QButtonGroup(this);
     RadioGridGroup->setObjectName(QStringLiteral("RadioGridGroup"));
@@ -126,32 +130,33 @@ void GraphWindow::createControls()
         RadioGridGroup->addButton(RadioGridSize[i], i);
     }
     RadioGridSize[1]->setChecked(true);
-    StaticGridSize[4] = whiteLabel(c, member("StaticGridSize", 4), QStringLiteral("50"), 184, 584, 17, 20);
+    gridLabel(4, "50", 184, 584, 17, 20);
     Line1 = whiteLine(c, QStringLiteral("Line1"), 112);
     Line2 = whiteLine(c, QStringLiteral("Line2"), 144);
     Line3 = whiteLine(c, QStringLiteral("Line3"), 176);
-    StaticGridSize[5] = whiteLabel(c, member("StaticGridSize", 5), QStringLiteral("Ticks"), 262, 584, 35, 20);
+    gridLabel(5, "Ticks", 262, 584, 35, 20);
     CheckColor = checkBox(c, QStringLiteral("CheckColor"), 325, 566, true);
-    StaticGridSize[6] = whiteLabel(c, member("StaticGridSize", 6), QStringLiteral("Color"), 318, 584, 35, 20);
+    gridLabel(6, "Color", 318, 584, 35, 20);
     CheckStraight = checkBox(c, QStringLiteral("CheckStraight"), 437, 566, false);
-    StaticGridSize[7] = whiteLabel(c, member("StaticGridSize", 7), QStringLiteral("Straight"), 424, 584, 49, 20);
+    gridLabel(7, "Straight", 424, 584, 49, 20);
     CheckShadow = checkBox(c, QStringLiteral("CheckShadow"), 381, 566, true);
-    StaticGridSize[8] = whiteLabel(c, member("StaticGridSize", 8), QStringLiteral("Shadow"), 368, 584, 49, 20);
+    gridLabel(8, "Shadow", 368, 584, 49, 20);
 
     // The read-out box and its text.
     Canvas1 = place(new QWidget(c), QStringLiteral("Canvas1"), 6, 542, 100, 17);
     setColours(Canvas1, Qt::white, OptionBar);
     makeMouseTransparent(Canvas1);
     Canvas1->hide();
-    StaticText1 = whiteLabel(c, QStringLiteral("StaticText1"), QStringLiteral("temp"), 6, 559, 100, 20);
+    StaticText1 =
+        whiteLabel(c, QStringLiteral("StaticText1"), QStringLiteral("temp"), 6, 559, 100, 20);
     StaticText1->setFont(systemFont(12, true));
     StaticText1->hide();
 
     CheckMouse = checkBox(c, QStringLiteral("CheckMouse"), 493, 566, true);
-    StaticGridSize[9] = whiteLabel(c, member("StaticGridSize", 9), QStringLiteral("Mouse #s"), 480, 584, 49, 20);
+    gridLabel(9, "Mouse #s", 480, 584, 49, 20);
     GroupBox5 = groupBox(c, QStringLiteral("GroupBox5"), QRect(49, 563, 194, 41));
     GroupBox7 = groupBox(c, QStringLiteral("GroupBox7"), QRect(42, 557, 634, 52));
-    StaticGridSize[10] = whiteLabel(c, member("StaticGridSize", 10), QStringLiteral("Off"), 216, 584, 17, 20);
+    gridLabel(10, "Off", 216, 584, 17, 20);
     Line4 = whiteLine(c, QStringLiteral("Line4"), 208);
 
     // The rest of the read-out: entry number, drop line, marker.
@@ -178,5 +183,6 @@ void GraphWindow::createControls()
     AutoButton1 = place(new PictureCanvas(c, Pics::QuestGrey()), QStringLiteral("AutoButton1"),
                         543, 567, 32, 32);
     for (int i = 0; i < 4; ++i)
-        GroupBox[i] = groupBox(c, QStringLiteral("GroupBox%1").arg(i + 1), GraphCanvas[i]->geometry());
+        GroupBox[i] =
+            groupBox(c, QStringLiteral("GroupBox%1").arg(i + 1), GraphCanvas[i]->geometry());
 }
