@@ -1,0 +1,362 @@
+#include "sound/FluidSynthNotePlayer.h"
+
+#include "sound/SoundFontSearch.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A failed device is not retried on every note: a refused connection is
+// quick, but a device that hangs on open would make every note wait.
+constexpr auto OutputRetryAfter = std::chrono::seconds(5);
+
+// 128 frames at 48 kHz is 2.7 ms; two periods keep the device's buffer near
+// 5 ms, inside the 10 ms a press may take to be heard, while a 2-core machine
+// still renders each period with room to spare.
+constexpr int PeriodFrames = 128;
+constexpr int Periods = 2;
+
+const char *const SoundFontPackageHint = "Install the Debian package fluid-soundfont-gm.";
+
+// FluidSynth's own messages would add lines of their own to the one report;
+// the last error of the calling thread is kept to explain that report.
+thread_local std::string fluidLastError;
+
+void keepFluidError(int level, const char *message, void *)
+{
+    if ((level == FLUID_ERR || level == FLUID_PANIC) && message)
+        fluidLastError = message;
+}
+
+void silenceFluidLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, keepFluidError, nullptr);
+    });
+}
+
+std::string becauseOfFluid()
+{
+    std::string reason = fluidLastError;
+    fluidLastError.clear();
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '.'))
+        reason.pop_back();
+    return reason.empty() ? std::string() : " (" + reason + ")";
+}
+
+// ALSA prints its own lines when asked for a device on a machine with no sound
+// card; there ALSA could only have reached a sound server that already refused.
+bool haveSoundCard()
+{
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator("/dev/snd", error))
+        if (entry.path().filename().string().starts_with("pcm"))
+            return true;
+    return false;
+}
+
+// A SoundFont is one RIFF chunk whose header gives its length, so a cut-off
+// download or a full disk shows before FluidSynth reads samples that are not
+// there. Returns an empty string or what is wrong.
+std::string checkRiffLength(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    unsigned char header[12] = {};
+    if (!in.read(reinterpret_cast<char *>(header), sizeof header))
+        return "is too short to be a SoundFont";
+    if (std::string(reinterpret_cast<char *>(header), 4) != "RIFF"
+        || std::string(reinterpret_cast<char *>(header) + 8, 4) != "sfbk")
+        return "is not a SoundFont";
+    const std::uint64_t declared = std::uint64_t(header[4]) | std::uint64_t(header[5]) << 8
+                                   | std::uint64_t(header[6]) << 16 | std::uint64_t(header[7]) << 24;
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(path, error);
+    if (error || size < declared + 8)
+        return "is truncated";
+    return {};
+}
+
+} // namespace
+
+FluidSynthNotePlayer::FluidSynthNotePlayer() : FluidSynthNotePlayer(Options{}) {}
+
+FluidSynthNotePlayer::FluidSynthNotePlayer(Options options) : m_options(std::move(options))
+{
+    silenceFluidLog();
+    m_worker = std::thread([this] { run(); });
+}
+
+FluidSynthNotePlayer::~FluidSynthNotePlayer()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+    }
+    m_wake.notify_all();
+    m_worker.join();
+    // Quitting while notes sound must not leave one hanging in the stream.
+    if (m_synth)
+        fluid_synth_all_sounds_off(m_synth, -1);
+    closeStream();
+    if (m_synth)
+        delete_fluid_synth(m_synth);
+    if (m_settings)
+        delete_fluid_settings(m_settings);
+}
+
+void FluidSynthNotePlayer::playNote(int note, int velocity)
+{
+    if (note < 0 || note > 127 || velocity < 0)
+        return;
+    velocity = std::min(velocity, 127);
+    fluid_synth_t *synth = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_liveSynth)
+            return;
+        m_lastNote = Clock::now();
+        const bool wake = (velocity > 0 && m_options.audioOutput && !m_streamWanted) || !m_queue.empty();
+        if (velocity > 0 && m_options.audioOutput)
+            m_streamWanted = true;
+        if (!m_queue.empty())
+            m_queue.push_back({Command::Note, note, velocity});
+        else
+            synth = m_liveSynth;
+        if (wake)
+            m_wake.notify_one();
+    }
+    // Played straight from here: a round trip through the worker would only
+    // add latency. The synthesizer's own lock orders it with the audio thread.
+    if (synth)
+        execute({Command::Note, note, velocity});
+}
+
+void FluidSynthNotePlayer::setInstrument(int program)
+{
+    if (program < 1 || program > 128)
+        return;
+    std::lock_guard lock(m_mutex);
+    if (m_loadEnded && !m_liveSynth)
+        return;
+    // Only the last of several waiting choices matters.
+    if (!m_queue.empty() && m_queue.back().kind == Command::Program && !(m_busy && m_queue.size() == 1))
+        m_queue.back().value = program;
+    else
+        m_queue.push_back({Command::Program, program, 0});
+    m_wake.notify_one();
+}
+
+bool FluidSynthNotePlayer::waitUntilSettled(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_mutex);
+    return m_settled.wait_for(lock, timeout, [this] { return m_loadEnded && m_queue.empty(); });
+}
+
+bool FluidSynthNotePlayer::isReady() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_liveSynth != nullptr;
+}
+
+bool FluidSynthNotePlayer::isStreaming() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_streaming;
+}
+
+std::string FluidSynthNotePlayer::problem() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_problem;
+}
+
+std::vector<float> FluidSynthNotePlayer::renderFloat(int frames)
+{
+    if (m_options.audioOutput || frames <= 0 || !isReady())
+        return {};
+    std::vector<float> buffer(std::size_t(frames) * 2);
+    fluid_synth_write_float(m_synth, frames, buffer.data(), 0, 2, buffer.data(), 1, 2);
+    return buffer;
+}
+
+void FluidSynthNotePlayer::execute(const Command &command)
+{
+    if (command.kind == Command::Program)
+        fluid_synth_program_change(m_synth, 0, command.value - 1);
+    else if (command.velocity > 0)
+        fluid_synth_noteon(m_synth, 0, command.value, command.velocity);
+    else
+        fluid_synth_noteoff(m_synth, 0, command.value); // fails harmlessly when the note is not sounding
+}
+
+void FluidSynthNotePlayer::run()
+{
+    const bool loaded = load();
+    std::unique_lock lock(m_mutex);
+    m_loadEnded = true;
+    m_lastNote = Clock::now();
+    if (loaded) {
+        m_liveSynth = m_synth;
+        m_streamWanted = m_options.audioOutput;
+    } else {
+        m_queue.clear();
+    }
+    m_settled.notify_all();
+    if (!loaded)
+        return;
+
+    const auto poll = std::min<std::chrono::milliseconds>(std::chrono::milliseconds(250), m_options.idleClose);
+    while (!m_quit) {
+        if (!m_queue.empty()) {
+            // The command stays queued while it runs, so that notes played
+            // meanwhile queue up behind it instead of overtaking it.
+            const Command command = m_queue.front();
+            m_busy = true;
+            lock.unlock();
+            execute(command);
+            lock.lock();
+            m_busy = false;
+            m_queue.pop_front();
+            if (m_queue.empty())
+                m_settled.notify_all();
+            continue;
+        }
+        if (m_streamWanted && !m_streaming) {
+            if (m_outputFailed && Clock::now() - m_outputFailedAt < OutputRetryAfter) {
+                m_streamWanted = false;
+                continue;
+            }
+            lock.unlock();
+            openStream();
+            lock.lock();
+            m_streaming = m_driver != nullptr;
+            m_outputFailed = !m_streaming;
+            if (m_outputFailed) {
+                m_outputFailedAt = Clock::now();
+                m_streamWanted = false;
+            }
+            continue;
+        }
+        if (m_streaming) {
+            m_wake.wait_for(lock, poll, [this] { return m_quit || !m_queue.empty(); });
+            if (m_quit || !m_queue.empty())
+                continue;
+            if (Clock::now() - m_lastNote >= m_options.idleClose && fluid_synth_get_active_voice_count(m_synth) == 0) {
+                m_streaming = false;
+                m_streamWanted = false;
+                lock.unlock();
+                closeStream();
+                lock.lock();
+            }
+            continue;
+        }
+        m_wake.wait(lock, [this] { return m_quit || !m_queue.empty() || m_streamWanted; });
+    }
+}
+
+bool FluidSynthNotePlayer::load()
+{
+    const std::string path = m_options.soundFont.empty() ? findSoundFont() : m_options.soundFont;
+    if (path.empty()) {
+        reportOnce("no General MIDI SoundFont found in /usr/share/sounds/sf2 or the other usual places; "
+                   "notes are silent. "
+                   + std::string(SoundFontPackageHint));
+        return false;
+    }
+    if (const std::string fault = checkRiffLength(path); !fault.empty()) {
+        reportOnce("the SoundFont " + path + " cannot be used: it " + fault + "; notes are silent. "
+                   + SoundFontPackageHint);
+        return false;
+    }
+
+    m_settings = new_fluid_settings();
+    if (!m_settings) {
+        reportOnce("FluidSynth could not start; notes are silent.");
+        return false;
+    }
+    fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
+    // FluidSynth's default gain is for mixing many channels; one melody
+    // line at 0.2 is faint next to other desktop sound.
+    fluid_settings_setnum(m_settings, "synth.gain", 0.6);
+    // Dry notes make intervals easiest to tell apart, and save the CPU.
+    fluid_settings_setint(m_settings, "synth.reverb.active", 0);
+    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+    // Samples are read per instrument as it is chosen: a fraction of the
+    // memory and of the loading time of a whole General MIDI font.
+    fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    fluid_settings_setint(m_settings, "audio.period-size", PeriodFrames);
+    fluid_settings_setint(m_settings, "audio.periods", Periods);
+
+    m_synth = new_fluid_synth(m_settings);
+    if (!m_synth) {
+        reportOnce("FluidSynth could not start" + becauseOfFluid() + "; notes are silent.");
+        return false;
+    }
+    if (fluid_synth_sfload(m_synth, path.c_str(), 1) == FLUID_FAILED) {
+        reportOnce("the SoundFont " + path + " cannot be read" + becauseOfFluid() + "; notes are silent. "
+                   + SoundFontPackageHint);
+        return false;
+    }
+    if (fluid_synth_program_change(m_synth, 0, 0) != FLUID_OK) {
+        reportOnce("the SoundFont " + path + " has no General MIDI instruments" + becauseOfFluid()
+                   + "; notes are silent. " + SoundFontPackageHint);
+        return false;
+    }
+    return true;
+}
+
+void FluidSynthNotePlayer::openStream()
+{
+    std::vector<std::string> drivers;
+    if (!m_options.fileOutput.empty()) {
+        fluid_settings_setstr(m_settings, "audio.file.name", m_options.fileOutput.c_str());
+        fluid_settings_setstr(m_settings, "audio.file.type", "raw");
+        drivers.push_back("file");
+    } else {
+        // PipeWire desktops serve PulseAudio clients too.
+        drivers.push_back("pulseaudio");
+        if (haveSoundCard())
+            drivers.push_back("alsa");
+    }
+    for (const std::string &driver : drivers) {
+        fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
+        m_driver = new_fluid_audio_driver(m_settings, m_synth);
+        if (m_driver)
+            return;
+    }
+    reportOnce("no audio output could be opened (neither PulseAudio nor ALSA)" + becauseOfFluid()
+               + "; notes are silent. Start the desktop's sound server, or install the Debian package "
+                 "pipewire-pulse or pulseaudio.");
+}
+
+void FluidSynthNotePlayer::closeStream()
+{
+    if (m_driver)
+        delete_fluid_audio_driver(m_driver);
+    m_driver = nullptr;
+}
+
+void FluidSynthNotePlayer::reportOnce(const std::string &line)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_problem.empty())
+            return;
+        m_problem = line;
+    }
+    if (m_options.report)
+        m_options.report(line);
+    else
+        std::fprintf(stderr, "zarn: %s\n", line.c_str());
+}

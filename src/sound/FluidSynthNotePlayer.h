@@ -1,0 +1,111 @@
+#pragma once
+
+#include "sound/NotePlayer.h"
+
+#include <fluidsynth/types.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// The real note player: FluidSynth with a General MIDI SoundFont on the
+// desktop's audio output (PulseAudio, else ALSA).
+//
+// Nothing slow runs on the caller's thread. A worker thread loads the
+// SoundFont (samples are read per instrument when it is first chosen), opens
+// the audio stream, carries out instrument changes (which may read samples)
+// and closes the stream after a quiet spell so that an idle quiz costs no CPU
+// and leaves the sound server alone; the next note reopens it.
+//
+// Notes played before the SoundFont is loaded are dropped: sounding them late,
+// all at once, would be worse than not at all. An instrument chosen before then
+// is kept and applied when loading ends. A note played while an instrument
+// change is still under way waits for it, so it sounds with the new instrument.
+//
+// When no SoundFont or no audio output can be had, the player stays silent and
+// reports one line saying what is missing and what to install.
+class FluidSynthNotePlayer final : public NotePlayer
+{
+public:
+    struct Options
+    {
+        // Empty: the first of the system's General MIDI SoundFonts.
+        std::string soundFont;
+        // false: no audio device is opened; sound is taken with renderFloat().
+        bool audioOutput = true;
+        // Non-empty: the live stream is written in real time to this raw file
+        // instead of a device (lets the stream handling run without a device).
+        std::string fileOutput;
+        // The stream closes this long after the last note once nothing sounds.
+        std::chrono::milliseconds idleClose{2000};
+        // Receives the one problem report; by default it goes to stderr.
+        std::function<void(const std::string &)> report;
+    };
+
+    static constexpr int SampleRate = 48000;
+
+    FluidSynthNotePlayer();
+    explicit FluidSynthNotePlayer(Options options);
+    ~FluidSynthNotePlayer() override;
+
+    FluidSynthNotePlayer(const FluidSynthNotePlayer &) = delete;
+    FluidSynthNotePlayer &operator=(const FluidSynthNotePlayer &) = delete;
+
+    void playNote(int note, int velocity) override;
+    void setInstrument(int program) override;
+
+    // Waits until loading has ended (well or not) and every queued call is
+    // carried out; false on timeout.
+    bool waitUntilSettled(std::chrono::milliseconds timeout);
+    // The SoundFont is loaded: notes sound (given an output).
+    bool isReady() const;
+    // The audio stream is open.
+    bool isStreaming() const;
+    // The report made, or empty.
+    std::string problem() const;
+    // Without audio output: the next `frames` frames, interleaved stereo.
+    std::vector<float> renderFloat(int frames);
+
+private:
+    struct Command
+    {
+        enum Kind { Note, Program } kind;
+        int value;
+        int velocity;
+    };
+
+    void run();
+    bool load();
+    void execute(const Command &command);
+    void openStream();
+    void closeStream();
+    void reportOnce(const std::string &line);
+
+    Options m_options;
+    fluid_settings_t *m_settings = nullptr;
+    fluid_synth_t *m_synth = nullptr;       // set up by the worker
+    fluid_audio_driver_t *m_driver = nullptr; // worker only
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;    // to the worker
+    std::condition_variable m_settled; // to waitUntilSettled
+    // Guarded by m_mutex:
+    fluid_synth_t *m_liveSynth = nullptr; // published once the font is loaded
+    bool m_loadEnded = false;
+    bool m_quit = false;
+    bool m_streamWanted = false;
+    bool m_streaming = false;
+    bool m_busy = false; // the worker is carrying out a command
+    std::deque<Command> m_queue;
+    std::chrono::steady_clock::time_point m_lastNote;
+    std::chrono::steady_clock::time_point m_outputFailedAt;
+    bool m_outputFailed = false;
+    std::string m_problem;
+
+    std::thread m_worker;
+};
