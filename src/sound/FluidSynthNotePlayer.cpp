@@ -1,14 +1,12 @@
 #include "sound/FluidSynthNotePlayer.h"
 
-#include "sound/SoundFontSearch.h"
+#include "sound/SoundFontCheck.h"
 
 #include <fluidsynth.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -63,27 +61,6 @@ bool haveSoundCard()
         if (entry.path().filename().string().starts_with("pcm"))
             return true;
     return false;
-}
-
-// A SoundFont is one RIFF chunk whose header gives its length, so a cut-off
-// download or a full disk shows before FluidSynth reads samples that are not
-// there. Returns an empty string or what is wrong.
-std::string checkRiffLength(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    unsigned char header[12] = {};
-    if (!in.read(reinterpret_cast<char *>(header), sizeof header))
-        return "is too short to be a SoundFont";
-    if (std::string(reinterpret_cast<char *>(header), 4) != "RIFF"
-        || std::string(reinterpret_cast<char *>(header) + 8, 4) != "sfbk")
-        return "is not a SoundFont";
-    const std::uint64_t declared = std::uint64_t(header[4]) | std::uint64_t(header[5]) << 8
-                                   | std::uint64_t(header[6]) << 16 | std::uint64_t(header[7]) << 24;
-    std::error_code error;
-    const std::uint64_t size = std::filesystem::file_size(path, error);
-    if (error || size < declared + 8)
-        return "is truncated";
-    return {};
 }
 
 } // namespace
@@ -266,14 +243,14 @@ void FluidSynthNotePlayer::run()
 
 bool FluidSynthNotePlayer::load()
 {
-    const std::string path = m_options.soundFont.empty() ? findSoundFont() : m_options.soundFont;
+    const std::string path = m_options.soundFont.empty() ? findSoundFont(m_options.searchPaths) : m_options.soundFont;
     if (path.empty()) {
         reportOnce("no General MIDI SoundFont found in /usr/share/sounds/sf2 or the other usual places; "
                    "notes are silent. "
                    + std::string(SoundFontPackageHint));
         return false;
     }
-    if (const std::string fault = checkRiffLength(path); !fault.empty()) {
+    if (const std::string fault = checkSoundFont(path); !fault.empty()) {
         reportOnce("the SoundFont " + path + " cannot be used: it " + fault + "; notes are silent. "
                    + SoundFontPackageHint);
         return false;

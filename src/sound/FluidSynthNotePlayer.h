@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/NotePlayer.h"
+#include "sound/SoundFontSearch.h"
 
 #include <fluidsynth/types.h>
 
@@ -34,8 +35,9 @@ class FluidSynthNotePlayer final : public NotePlayer
 public:
     struct Options
     {
-        // Empty: the first of the system's General MIDI SoundFonts.
+        // Empty: the first of searchPaths that can be read.
         std::string soundFont;
+        std::vector<std::string> searchPaths = soundFontCandidates();
         // false: no audio device is opened; sound is taken with renderFloat().
         bool audioOutput = true;
         // Non-empty: the live stream is written in real time to this raw file
