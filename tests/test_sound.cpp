@@ -9,11 +9,16 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <set>
 #include <fcntl.h>
 #include <numbers>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
@@ -142,21 +147,34 @@ private Q_SLOTS:
 
     void pitchOfNotes_data()
     {
+        // Every General MIDI SoundFont installed here, not only the first.
+        std::vector<std::string> fonts;
+        std::set<std::filesystem::path> seen;
+        for (const std::string &candidate : soundFontCandidates()) {
+            const std::string found = findSoundFont({candidate});
+            if (!found.empty() && seen.insert(std::filesystem::canonical(found)).second)
+                fonts.push_back(found);
+        }
+        QTest::addColumn<std::string>("font");
         QTest::addColumn<int>("program");
         QTest::addColumn<int>("note");
         QTest::addColumn<double>("frequency");
-        QTest::newRow("piano A4") << 1 << 69 << 440.0;
-        QTest::newRow("piano middle C of the texts") << 1 << 72 << 523.25;
-        QTest::newRow("piano lowest row note") << 1 << 56 << 207.65;
-        QTest::newRow("piano highest row note") << 1 << 85 << 1108.73;
-        QTest::newRow("flute A4") << 74 << 69 << 440.0;
+        for (const std::string &font : fonts) {
+            const char *name = strrchr(font.c_str(), '/') + 1;
+            QTest::addRow("piano A4, %s", name) << font << 1 << 69 << 440.0;
+            QTest::addRow("piano middle C of the texts, %s", name) << font << 1 << 72 << 523.25;
+            QTest::addRow("piano lowest row note, %s", name) << font << 1 << 56 << 207.65;
+            QTest::addRow("piano highest row note, %s", name) << font << 1 << 85 << 1108.73;
+            QTest::addRow("flute A4, %s", name) << font << 74 << 69 << 440.0;
+        }
     }
     void pitchOfNotes()
     {
+        QFETCH(std::string, font);
         QFETCH(int, program);
         QFETCH(int, note);
         QFETCH(double, frequency);
-        const auto audio = renderAfter(m_soundFont, [&](NotePlayer &p) { p.setInstrument(program); }, note);
+        const auto audio = renderAfter(font, [&](NotePlayer &p) { p.setInstrument(program); }, note);
         QVERIFY(!audio.empty());
         QVERIFY2(rms(audio, 0.1, 0.6) > 0.005, "the note is not heard");
         const double found = dominantNear(audio, frequency);
