@@ -420,6 +420,53 @@ private Q_SLOTS:
         QVERIFY(reports.taken().empty());
     }
 
+    void missingOutputIsReportedOnceAndStaysSilent()
+    {
+        FluidSynthNotePlayer::Options options;
+        options.soundFont = m_soundFont;
+        options.fileOutput = "/nonexistent-directory/stream.raw";
+        Reports reports;
+        options.report = reports.sink();
+        QElapsedTimer clock;
+        clock.start();
+        {
+            FluidSynthNotePlayer player(options);
+            QVERIFY(player.waitUntilSettled(Settle));
+            QVERIFY(player.isReady());
+            QTRY_VERIFY_WITH_TIMEOUT(!reports.taken().empty(), 5000);
+            for (int i = 0; i < 200; ++i) {
+                player.playNote(60 + i % 12, 100);
+                player.setInstrument(1 + i % 128);
+                player.playNote(60 + i % 12, 0);
+            }
+            QVERIFY(player.waitUntilSettled(Settle));
+            QVERIFY(!player.isStreaming());
+        }
+        QVERIFY2(clock.elapsed() < 10000, "a missing output made the player hang");
+        const auto lines = reports.taken();
+        QCOMPARE(lines.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(lines[0]).contains(u"no audio output"), lines[0].c_str());
+    }
+
+    void systemPlayerStartsOrReports()
+    {
+        // Whatever this machine offers (a sound server or none), the desktop
+        // player comes up without blocking and either streams or says why not.
+        FluidSynthNotePlayer::Options options;
+        Reports reports;
+        options.report = reports.sink();
+        QElapsedTimer clock;
+        clock.start();
+        FluidSynthNotePlayer player(options);
+        QVERIFY2(clock.elapsed() < 100, "constructing the player blocked its caller");
+        QVERIFY(player.waitUntilSettled(Settle));
+        player.playNote(69, 100);
+        QTRY_VERIFY_WITH_TIMEOUT(player.isStreaming() || !reports.taken().empty(), 10000);
+        player.playNote(69, 0);
+        QVERIFY(reports.taken().size() <= 1);
+        qInfo("%s", player.isStreaming() ? "audio output open" : reports.taken()[0].c_str());
+    }
+
     void quittingWhileNotesSoundIsQuick()
     {
         QTemporaryDir dir;

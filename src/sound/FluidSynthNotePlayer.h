@@ -29,7 +29,9 @@
 // change is still under way waits for it, so it sounds with the new instrument.
 //
 // When no SoundFont or no audio output can be had, the player stays silent and
-// reports one line saying what is missing and what to install.
+// reports one line saying what is missing and what to install. A failed output
+// is tried again on a later note (at most every few seconds); notes played
+// while it is missing are not kept, so they cannot all burst out once it works.
 class FluidSynthNotePlayer final : public NotePlayer
 {
 public:
@@ -43,8 +45,12 @@ public:
         // Non-empty: the live stream is written in real time to this raw file
         // instead of a device (lets the stream handling run without a device).
         std::string fileOutput;
-        // The stream closes this long after the last note once nothing sounds.
-        std::chrono::milliseconds idleClose{2000};
+        // The stream closes this long after the last note once nothing sounds:
+        // longer than the slowest tempo's 3 s between notes, so that a row
+        // never pays for reopening it.
+        std::chrono::milliseconds idleClose{5000};
+        // Frames per audio period (8 ms at 48 kHz); see the .cpp for why.
+        int periodFrames = 384;
         // Receives the one problem report; by default it goes to stderr.
         std::function<void(const std::string &)> report;
     };
