@@ -1,0 +1,76 @@
+#include "app/StartupScreen.h"
+
+#include "app/Pictures.h"
+#include "quiz/Window1.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+QPointer<StartupScreen> s_splash;
+}
+
+StartupScreen *StartupScreen::instance()
+{
+    if (!s_splash)
+        s_splash = new StartupScreen;
+    return s_splash.data();
+}
+
+StartupScreen *StartupScreen::existing()
+{
+    return s_splash.data();
+}
+
+StartupScreen::StartupScreen() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("StartupScreen"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(736, 534);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xFD, 0xFF, 0xFC));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    SplashTimer = new QTimer(this);
+    SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
+    SplashTimer->setSingleShot(true);
+    SplashTimer->setInterval(4000);
+    connect(SplashTimer, &QTimer::timeout, this, &StartupScreen::SplashTimer_Action);
+    SplashTimer->start();
+}
+
+void StartupScreen::SplashTimer_Action()
+{
+    handOver();
+}
+
+void StartupScreen::mousePressEvent(QMouseEvent *)
+{
+    handOver();
+}
+
+void StartupScreen::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    Pics::Startup1()->draw(p, 0, 0);
+}
+
+void StartupScreen::handOver()
+{
+    // The timer and a click run on the one thread; whichever comes first
+    // closes the splash, and its timer goes with it.
+    if (m_handedOver)
+        return;
+    m_handedOver = true;
+    SplashTimer->stop();
+    close();
+    Window1 *main = Window1::instance();
+    main->show();
+    Q_EMIT handedOver();
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QFrame>
+#include <QPoint>
+#include <QRadioButton>
+#include <QWidget>
+
+class Picture;
+
+// Marks a control that has no mouse handler of its own: clicks pass through to
+// whatever lies below it (Qt would otherwise let a later sibling swallow them).
+void makeMouseTransparent(QWidget *w);
+
+// A straight line between two window points, drawn on a widget that covers it.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    LineControl(QWidget *parent, QPoint from, QPoint to, QColor colour = Qt::black, int width = 1);
+    void setColour(const QColor &c);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QPoint m_from, m_to; // in the widget's own coordinates
+    QColor m_colour;
+    int m_width;
+};
+
+// An ellipse outline or fill (a marker); its size may be 0 x 0 (invisible).
+class OvalControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit OvalControl(QWidget *parent = nullptr);
+    QColor borderColour = Qt::black;
+    int borderWidth = 1;
+    QColor fillColour; // invalid: no fill
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A rounded rectangle with a fill and an optional border.
+class RoundRectControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit RoundRectControl(QWidget *parent = nullptr);
+    QColor fillColour = Qt::white;
+    QColor borderColour; // invalid: no border
+    int borderWidth = 1;
+    int cornerWidth = 16, cornerHeight = 16;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A canvas that shows a picture of the catalogue at its top-left corner and
+// reports presses and releases with the pointer position.
+class PictureCanvas : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureCanvas(QWidget *parent = nullptr, Picture *picture = nullptr);
+    Picture *picture() const { return m_picture; }
+    void setPicture(Picture *picture);
+
+Q_SIGNALS:
+    void mouseDown(int x, int y);
+    void mouseUp(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    Picture *m_picture;
+};
+
+// A sunken frame with nothing in it.
+class ImageWell : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ImageWell(QWidget *parent = nullptr);
+};
+
+// A check box whose presses the window may take: with takesPress set, a click
+// reports its press and release but never toggles the box.
+class PressCheckBox : public QCheckBox
+{
+    Q_OBJECT
+public:
+    explicit PressCheckBox(QWidget *parent = nullptr, const QString &text = {});
+    bool takesPress = false;
+    // The square the platform draws for the box, in widget coordinates.
+    QRect indicatorRect() const;
+
+Q_SIGNALS:
+    void mouseDown(int x, int y);
+    void mouseUp(int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+};
+
+// The same for a radio button (the note lights).
+class PressRadioButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    explicit PressRadioButton(QWidget *parent = nullptr, const QString &text = {});
+    bool takesPress = false;
+
+Q_SIGNALS:
+    void mouseDown(int x, int y);
+    void mouseUp(int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+};
