@@ -15,6 +15,8 @@ using Clock = std::chrono::steady_clock;
 // A failed device is not retried on every note: a refused connection is
 // quick, but a device that hangs on open would make every note wait.
 constexpr auto OutputRetryAfter = std::chrono::seconds(5);
+// An open output that has rendered nothing for this long has died.
+constexpr auto OutputStallLimit = std::chrono::seconds(1);
 
 // FluidSynth asks PulseAudio for one period of buffer. Measured against a
 // PulseAudio null sink on a 2-core machine (notes every 100 ms for 2 s):
@@ -86,6 +88,8 @@ FluidSynthNotePlayer::~FluidSynthNotePlayer()
     if (m_synth)
         fluid_synth_all_sounds_off(m_synth, -1);
     closeStream();
+    if (m_clock)
+        delete_fluid_sequencer(m_clock);
     if (m_synth)
         delete_fluid_synth(m_synth);
     if (m_settings)
@@ -224,6 +228,7 @@ void FluidSynthNotePlayer::run()
             lock.lock();
             m_streaming = m_driver != nullptr;
             m_outputFailed = !m_streaming;
+            m_lastProgress = Clock::now();
             if (m_outputFailed) {
                 // Notes that reached the synthesizer meanwhile must not sound later.
                 fluid_synth_all_sounds_off(m_synth, -1);
@@ -236,6 +241,22 @@ void FluidSynthNotePlayer::run()
             m_wake.wait_for(lock, poll, [this] { return m_quit || !m_queue.empty(); });
             if (m_quit || !m_queue.empty())
                 continue;
+            const unsigned tick = fluid_sequencer_get_tick(m_clock);
+            if (tick != m_lastTick) {
+                m_lastTick = tick;
+                m_lastProgress = Clock::now();
+            } else if (m_clock && Clock::now() - m_lastProgress > OutputStallLimit) {
+                m_streaming = false;
+                m_streamWanted = false;
+                m_outputFailed = true;
+                m_outputFailedAt = Clock::now();
+                lock.unlock();
+                closeStream();
+                fluid_synth_all_sounds_off(m_synth, -1);
+                reportOnce("the audio output stopped; notes are silent until it can be opened again.");
+                lock.lock();
+                continue;
+            }
             if (Clock::now() - m_lastNote >= m_options.idleClose && fluid_synth_get_active_voice_count(m_synth) == 0) {
                 m_streaming = false;
                 m_streamWanted = false;
@@ -287,6 +308,13 @@ bool FluidSynthNotePlayer::load()
     if (!m_synth) {
         reportOnce("FluidSynth could not start" + becauseOfFluid() + "; notes are silent.");
         return false;
+    }
+    if (m_options.audioOutput) {
+        // Its time moves with the audio rendered, which tells a live output
+        // from one that died under us.
+        m_clock = new_fluid_sequencer2(0);
+        if (m_clock)
+            fluid_sequencer_register_fluidsynth(m_clock, m_synth);
     }
     // Presets are not spread over all sixteen channels: only channel 0 plays,
     // and with samples read per preset the drum kit alone would cost about

@@ -29,7 +29,9 @@
 // change is still under way waits for it, so it sounds with the new instrument.
 //
 // When no SoundFont or no audio output can be had, the player stays silent and
-// reports one line saying what is missing and what to install. A failed output
+// reports one line saying what is missing and what to install. An output that
+// stops taking sound (a sound server that went away) is closed and counts as
+// failed. A failed output
 // is tried again on a later note (at most every few seconds); notes played
 // while it is missing are not kept, so they cannot all burst out once it works.
 class FluidSynthNotePlayer final : public NotePlayer
@@ -98,6 +100,7 @@ private:
     fluid_settings_t *m_settings = nullptr;
     fluid_synth_t *m_synth = nullptr;       // set up by the worker
     fluid_audio_driver_t *m_driver = nullptr; // worker only
+    fluid_sequencer_t *m_clock = nullptr;      // runs only while audio is rendered
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;    // to the worker
@@ -113,6 +116,8 @@ private:
     std::chrono::steady_clock::time_point m_lastNote;
     std::chrono::steady_clock::time_point m_outputFailedAt;
     bool m_outputFailed = false;
+    unsigned m_lastTick = 0;                           // worker only
+    std::chrono::steady_clock::time_point m_lastProgress; // worker only
     std::string m_problem;
 
     std::thread m_worker;
