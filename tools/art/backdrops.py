@@ -131,10 +131,6 @@ def instructions():
     s.rect(0, 0, w, h, fill=s.linear(0, 0, 0, h, [(0, "#d6e0ec"), (0.3, "#eef2f7"),
                                                    (0.55, "#ffffff"), (1, "#ffffff")]))
     s.rect(0, 0, w, 1, fill="#ffffff", fill_opacity=0.8)
-    s.rect(0, 103, w, 1, fill="#ffffff", fill_opacity=0.5)
-    # a faint staff across the head of the box
-    for i in range(5):
-        s.rect(0, 22 + i * 9, w, 1, fill="#b8c6d8", fill_opacity=0.55)
     return s
 
 
@@ -170,7 +166,7 @@ def splash():
     # that leads to the note
     row = [(2, None, ""), (4, None, "+M3"), (3, "sharp", "-m2"), (8, None, "+P5"),
            (6, "flat", "-M3"), (4, "flat", "-m3"), (7, "flat", "+P4"), (3, None, "-tt")]
-    xs = [left + 88 + i * 70 for i in range(len(row))]
+    xs = [left + 96 + i * 66 for i in range(len(row))]
     bottom = top + 4 * space
     hx0, _, hx1, _ = music_bounds("noteheads.s2", space)
     head_w = hx1 - hx0
