@@ -65,6 +65,19 @@ struct Staff
     std::unique_ptr<StaffMember> staff;
 };
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class TestStaff : public QObject
@@ -365,10 +378,15 @@ void TestStaff::pressInStaffZone()
     Staff s;
     s.staff->setlistindex(-16); // grey C5
     const QImage before = s.grab();
+    QVERIFY(QTest::qWaitForWindowExposed(s.staff.get()));
+    QCoreApplication::processEvents();
+    PaintCounter paints(s.staff.get());
     QSignalSpy changed(s.staff.get(), &StaffClass1::changed);
     s.press(20, y);
     QCOMPARE(s.staff->noteColor, 0);
     QCOMPARE(s.staff->LastDrawY, drawY < 0 ? 40 : drawY);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count > 0, drawY >= 0); // a press that moves nothing asks for no repaint
     s.release(20, y);
     // the release commits and notifies even when nothing moved
     QCOMPARE(changed.count(), 1);
@@ -382,52 +400,119 @@ void TestStaff::pressInStaffZone()
     }
 }
 
+namespace {
+
+// The corner pixels that the corner pictures leave uncovered: there the
+// window's backdrop under the control must show.
+QList<QPoint> uncoveredCornerPixels()
+{
+    QList<QPoint> points;
+    const QImage top = Pics::cornertopmask5()->image();
+    const QImage bottom = Pics::cornerbottommask4()->image();
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            if (qGray(top.pixel(x, y)) > 250)
+                points << QPoint(41 + x, y);
+            if (qGray(bottom.pixel(x, y)) > 250)
+                points << QPoint(41 + x, 77 + y);
+        }
+    return points;
+}
+
+bool nearColour(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= 3 && qAbs(qGreen(a) - qGreen(b)) <= 3
+           && qAbs(qBlue(a) - qBlue(b)) <= 3;
+}
+
+} // namespace
+
 void TestStaff::roundedCornersOnLastStaff()
 {
-    // Two staves in a window's content, where the window shows its backdrop.
+    const QImage backdrop =
+        Pics::NewBackground13()->composed(1.0).convertToFormat(QImage::Format_RGB32);
+    const QImage plain =
+        Pics::NoSharpFlatStaff2()->composed(1.0).convertToFormat(QImage::Format_RGB32);
+    const QList<QPoint> uncovered = uncoveredCornerPixels();
+    QVERIFY(uncovered.contains(QPoint(50, 0)));
+    QVERIFY(uncovered.contains(QPoint(50, 86)));
+
+    // Besides two staves where the window puts them, two where the backdrop
+    // changes within the upper or the lower corner, so that a square copied
+    // from a spot one pixel off shows.
+    auto findVaried = [&](bool upper) {
+        for (int top = 0; top + 87 <= backdrop.height(); ++top)
+            for (int left = 0; left + 51 <= backdrop.width(); ++left) {
+                const QPoint at(left, top);
+                bool everyShiftShows = true;
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    bool shows = false;
+                    for (const QPoint &p : uncovered)
+                        if ((p.y() < 40) == upper && backdrop.rect().contains(at + p + d)
+                            && !nearColour(backdrop.pixel(at + p), backdrop.pixel(at + p + d)))
+                            shows = true;
+                    everyShiftShows = everyShiftShows && shows;
+                }
+                if (everyShiftShows)
+                    return at;
+            }
+        return QPoint(-1, -1);
+    };
+    const QPoint upperVaried = findVaried(true);
+    const QPoint lowerVaried = findVaried(false);
+    QVERIFY2(upperVaried.x() >= 0 && lowerVaried.x() >= 0, "no place where the backdrop changes");
+
     QWidget content;
     content.resize(753, 724);
     int numInts = 1;
     StaffMember first(0, &content);
     StaffMember second(1, &content);
+    StaffMember third(2, &content);
+    StaffMember fourth(3, &content);
     first.setGeometry(40, 315, 51, 87);
     second.setGeometry(104, 315, 51, 87);
-    for (StaffMember *staff : {&first, &second}) {
+    third.setGeometry(upperVaried.x(), upperVaried.y(), 51, 87);
+    fourth.setGeometry(lowerVaried.x(), lowerVaried.y(), 51, 87);
+    for (StaffMember *staff : {&first, &second, &third, &fourth}) {
         staff->numIntsSource = [&numInts] { return numInts; };
         staff->runOpen();
         staff->setlistindex(16);
     }
-    const QImage backdrop = Pics::NewBackground13()->composed(1.0).convertToFormat(QImage::Format_RGB32);
-    const QImage plain = Pics::NoSharpFlatStaff2()->composed(1.0).convertToFormat(QImage::Format_RGB32);
 
-    auto near = [](QRgb a, QRgb b) {
-        return qAbs(qRed(a) - qRed(b)) <= 3 && qAbs(qGreen(a) - qGreen(b)) <= 3
-               && qAbs(qBlue(a) - qBlue(b)) <= 3;
-    };
-    // The outer corner pixels show the backdrop under the control; the inner
-    // part of the corner stays white.
     auto hasCorners = [&](StaffMember &staff) {
         const QImage image = staff.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QPoint at = staff.pos();
-        return near(image.pixel(50, 0), backdrop.pixel(at.x() + 50, at.y()))
-               && near(image.pixel(50, 86), backdrop.pixel(at.x() + 50, at.y() + 86))
-               && isWhite(image.pixel(44, 4)) && isWhite(image.pixel(44, 82));
+        for (const QPoint &p : uncovered)
+            if (!nearColour(image.pixel(p), backdrop.pixel(at + p)))
+                return false;
+        // the inner part of each corner stays white
+        return isWhite(image.pixel(44, 4)) && isWhite(image.pixel(44, 82));
     };
     auto plainCorners = [&](StaffMember &staff) {
         const QImage image = staff.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        return image.pixel(50, 0) == plain.pixel(50, 0) && image.pixel(50, 86) == plain.pixel(50, 86);
+        for (const QPoint &p : uncovered)
+            if (image.pixel(p) != plain.pixel(p))
+                return false;
+        return true;
     };
     // The test needs a backdrop that differs from the staff's own corner.
-    QVERIFY(!near(backdrop.pixel(154, 315), plain.pixel(50, 0)));
+    QVERIFY(!nearColour(backdrop.pixel(154, 315), plain.pixel(50, 0)));
 
     QVERIFY(hasCorners(second));
     QVERIFY(plainCorners(first));
+    QVERIFY(plainCorners(third));
     numInts = 0;
     QVERIFY(hasCorners(first));
     QVERIFY(plainCorners(second));
-    numInts = 5;
+    numInts = 2;
+    QVERIFY(hasCorners(third));
     QVERIFY(plainCorners(first));
-    QVERIFY(plainCorners(second));
+    numInts = 3;
+    QVERIFY(hasCorners(fourth));
+    QVERIFY(plainCorners(third));
+    numInts = 5;
+    for (StaffMember *staff : {&first, &second, &third, &fourth})
+        QVERIFY(plainCorners(*staff));
 }
 
 void TestStaff::goldenImages_data()
