@@ -1,5 +1,6 @@
 #include "app/Pictures.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -10,18 +11,23 @@ namespace {
 Picture *load(const char *name, bool transparent)
 {
     const QString base = QStringLiteral(":/pictures/%1").arg(QLatin1String(name));
+    const QString svgPath = base + QLatin1String(".svg");
     Picture *picture = nullptr;
-    if (QFile::exists(base + QLatin1String(".svg"))) {
-        QSvgRenderer svg(base + QLatin1String(".svg"));
+    if (QFile::exists(svgPath)) {
+        QSvgRenderer svg(svgPath);
         QImage image(svg.defaultSize(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        svg.render(&painter);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())));
         painter.end();
-        picture = new Picture(image, base + QLatin1String(".svg"));
+        picture = new Picture(image, svgPath);
     } else {
         QImage image(base + QLatin1String(".png"));
         if (image.isNull()) {
+            // The packaged set is complete; a missing picture is a packaging
+            // fault, shown as a small white square rather than a crash.
+            qWarning("picture %s is missing from the resources", name);
             image = QImage(16, 16, QImage::Format_ARGB32);
             image.fill(Qt::white);
         }
