@@ -183,3 +183,38 @@ public:
         if (QTest::currentTestFailed())                                                            \
             return;                                                                                \
     } while (false)
+
+#include "staff/StaffGeometry.h"
+
+#include <functional>
+
+// How a test clicks a point of a staff; by default straight at the staff.
+using StaffClick = std::function<void(StaffClass1 *, QPoint)>;
+inline void clickStaff(StaffClass1 *staff, QPoint at)
+{
+    QTest::mousePress(staff, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(staff, Qt::LeftButton, {}, at);
+}
+
+// Writes a note on a staff with the mouse, as the student does: the sharp or
+// flat selector first when the spelling needs another one than is on, then a
+// click on the note's line or space. `acci` picks the spelling: -1 flat,
+// 0 none, 1 sharp.
+inline void writeNoteWithMouse(StaffClass1 *staff, int staffY, int acci,
+                               const StaffClick &click = clickStaff)
+{
+    const QPoint sharpSelector(44, 20), flatSelector(44, 60);
+    if (acci != staff->acci) {
+        // A selector switches its own sign on, or off when it is on.
+        const int selector = acci != 0 ? acci : staff->acci;
+        click(staff, selector > 0 ? sharpSelector : flatSelector);
+    }
+    click(staff, QPoint(20, staffY + 1));
+}
+
+// The same for a note number, in the spelling the staff itself would use.
+inline void writeNoteWithMouse(StaffClass1 *staff, int note, const StaffClick &click = clickStaff)
+{
+    const staffgeometry::Notation n = staffgeometry::notationOf(note - 56);
+    writeNoteWithMouse(staff, n.y, n.acci, click);
+}

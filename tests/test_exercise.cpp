@@ -20,15 +20,24 @@ class TestExercise : public QObject
 
     // A click where the student would click: the window decides which
     // control is under the pointer.
-    void clickOn(QWidget *target)
+    void clickAt(QWidget *target, QPoint local)
     {
-        const QPoint at = target->mapTo(f.w, target->rect().center());
+        const QPoint at = target->mapTo(f.w, local);
         QWidget *hit = f.w->childAt(at);
         QVERIFY2(hit && (hit == target || target->isAncestorOf(hit)),
                  qPrintable(QStringLiteral("%1 lies under the pointer, not %2")
                                 .arg(hit ? hit->objectName() : QStringLiteral("nothing"),
                                      target->objectName())));
         QTest::mouseClick(f.w->windowHandle(), Qt::LeftButton, {}, at);
+    }
+    void clickOn(QWidget *target) { clickAt(target, target->rect().center()); }
+
+    // Writes note k of the row on its staff with clicks through the window.
+    void writeNote(int k, int note)
+    {
+        writeNoteWithMouse(f.w->Staff[k], note,
+                           [this](StaffClass1 *staff, QPoint at) { clickAt(staff, at); });
+        QCOMPARE(f.w->Staff[k]->indexi, note - 56);
     }
 
     // Opens the popup of interval i with the mouse and clicks the name of code.
@@ -78,7 +87,7 @@ private Q_SLOTS:
             CALL(chooseInPopup(i, FirstRow[i]));
             QVERIFY(w->IntBox[i]->isVisible());
             QVERIFY(w->IntBox[i]->isChecked());
-            f.writeNote(i + 1, w->ActualNote[i + 2]);
+            CALL(writeNote(i + 1, w->ActualNote[i + 2]));
             QVERIFY(w->NoteBox[i + 1]->isVisible());
             QVERIFY(w->NoteBox[i + 1]->isChecked());
         }
@@ -97,7 +106,7 @@ private Q_SLOTS:
         CALL(chooseInPopup(2, -7));
         CALL(chooseInPopup(3, 3));
         for (int k = 1; k <= 4; ++k)
-            f.writeNote(k, w->ActualNote[k + 1]);
+            CALL(writeNote(k, w->ActualNote[k + 1]));
         for (int k = 1; k <= 4; ++k) {
             QVERIFY(!w->IntBox[k - 1]->isVisible());
             QVERIFY(!w->NoteBox[k]->isVisible());

@@ -146,6 +146,38 @@ private Q_SLOTS:
         CALL(checkTicks({1, 1, 0, 0}, {0, 0, 0, 0}));
     }
 
+    void enharmonicNotes_data()
+    {
+        QTest::addColumn<int>("note");
+        QTest::addColumn<int>("staffY"); // the line or space clicked
+        QTest::addColumn<int>("acci");
+        QTest::newRow("D flat") << 73 << 36 << -1;
+        QTest::newRow("C sharp") << 73 << 40 << 1;
+        QTest::newRow("E sharp for F") << 77 << 32 << 1;
+        QTest::newRow("F flat for E") << 76 << 28 << -1;
+        QTest::newRow("F natural") << 77 << 28 << 0;
+    }
+
+    void enharmonicNotes()
+    {
+        // A note is right by its pitch, however it is written.
+        QFETCH(int, note);
+        QFETCH(int, staffY);
+        QFETCH(int, acci);
+        Window1 *w = f.w;
+        CALL(f.newRow(0, RowInts));
+        f.chooseInterval(0, note - 72);
+        writeNoteWithMouse(w->Staff[1], staffY, acci);
+        QCOMPARE(w->Staff[1]->acci, acci);
+        QCOMPARE(w->Staff[1]->indexi, note - 56);
+        QVERIFY(w->NoteBox[1]->isChecked());
+        // And the next note is marked from it.
+        f.chooseInterval(1, 74 - note);
+        writeNoteWithMouse(w->Staff[2], 74);
+        QCOMPARE(w->Staff[2]->indexi, 74 - 56);
+        QVERIFY(w->NoteBox[2]->isChecked());
+    }
+
     void aNewRowClearsTheMarks()
     {
         Window1 *w = f.w;
