@@ -66,9 +66,13 @@ AlertWindow::AlertWindow()
 
     // A white copy one pixel down and right, under the message, reads as a
     // highlight.
+    // The message was measured for a narrower system font; where the font
+    // here is wider the texts grow to the right rather than lose their end.
+    const int textWidth =
+        std::max(222, QFontMetrics(systemFont(12)).horizontalAdvance(Message) + 4);
     StaticText1 = new QLabel(Message, c);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setGeometry(81, 37, 222, 20);
+    StaticText1->setGeometry(81, 37, textWidth, 20);
     StaticText1->setFont(systemFont(12));
     QPalette white = StaticText1->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -77,7 +81,7 @@ AlertWindow::AlertWindow()
 
     StaticText2 = new QLabel(Message, c);
     StaticText2->setObjectName(QStringLiteral("StaticText2"));
-    StaticText2->setGeometry(80, 36, 222, 20);
+    StaticText2->setGeometry(80, 36, textWidth, 20);
     StaticText2->setFont(systemFont(12));
     QPalette black = StaticText2->palette();
     black.setColor(QPalette::WindowText, Qt::black);

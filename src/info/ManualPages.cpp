@@ -162,9 +162,8 @@ Columns settings(const QFont &font)
 QString soundIntro()
 {
     return QStringLiteral(
-        "Click a sound in the list under Sound to play the rows with it. Some of the General "
-        "MIDI sounds, such as the drums and the sound effects at the end of the list, have no "
-        "clear pitch and are not suited to the quiz.");
+        "Click a sound in the list under Sound to play the rows with it. Some General MIDI sounds "
+        "(drums, sound effects) have no clear pitch and do not suit the quiz.");
 }
 
 Columns test(const QFont &font)
@@ -245,10 +244,14 @@ Columns stats(const QFont &font)
     t.skipTo(124);
     t.entry(QStringLiteral("Scores Graph"),
             QStringLiteral("The score of each check, in percent."));
+    t.blank();
     t.entry(QStringLiteral("100% Time Graph"),
-            QStringLiteral("The time each row took to reach 100%."));
+            QStringLiteral("The time each row took from \"New\" to 100%; a check that did not "
+                           "reach 100% has no time."));
+    t.blank();
     t.entry(QStringLiteral("Av. Scores"),
             QStringLiteral("The average score after each check."));
+    t.blank();
     t.entry(QStringLiteral("Av. 100% Time"),
             QStringLiteral("The average time to 100% after each check."));
     t.skipTo(284);
