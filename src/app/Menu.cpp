@@ -49,7 +49,11 @@ QMenuBar *Menu::createMenuBar(QWidget *window, MenuTarget *target)
 
     QAction *quit = help->addAction(QStringLiteral("Quit"));
     quit->setObjectName(QStringLiteral("FileQuit"));
-    quit->setShortcut(QKeySequence::Quit);
+    // Platforms without a standard quit key (some offer none) get Ctrl+Q.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quitKeys.isEmpty())
+        quitKeys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    quit->setShortcuts(quitKeys);
     quit->setMenuRole(QAction::QuitRole);
     // Queued so that a window whose menu is still open is not torn down
     // under the menu's own event handling.
