@@ -7,7 +7,7 @@ pkgs=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-too
       libgl-dev libfluidsynth-dev fonts-dejavu-core)
 case "$what" in
   run)  pkgs+=(fluid-soundfont-gm) ;;
-  test) pkgs+=(timgm6mb-soundfont xvfb xauth) ;;
+  test) pkgs+=(timgm6mb-soundfont xvfb xauth xdotool dpkg-dev desktop-file-utils appstream) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 missing=()

@@ -61,6 +61,7 @@ private slots:
     void selectorsDifferOnlyInTheirZone();
     void notesSitOnTheirPosition_data();
     void notesSitOnTheirPosition();
+    void signsStandBeforeTheHead();
     void masksCoverTheirPictures_data();
     void masksCoverTheirPictures();
     void cornerMasksRoundTheRightHandCorners();
@@ -326,6 +327,32 @@ void TestPictures::notesSitOnTheirPosition()
         QCOMPARE(inkInRow(farRow), 0);
 }
 
+void TestPictures::signsStandBeforeTheHead()
+{
+    // Ink bounds of a sign, in the staff's columns once drawn at offset dx.
+    const auto inkBounds = [](const QImage &sign, int dx) {
+        QRect r;
+        for (int y = 0; y < sign.height(); ++y)
+            for (int x = 0; x < sign.width(); ++x)
+                if (qGray(sign.pixel(x, y)) < 128)
+                    r |= QRect(x + dx, y, 1, 1);
+        return r;
+    };
+    // the sharp, drawn at (1, ys - 15), is centred on the head's row and
+    // ends before the head, which starts at column 18
+    const QRect sharp = inkBounds(Pics::SharpPic()->image(), 1);
+    QVERIFY(qAbs((sharp.top() + sharp.bottom()) / 2.0 - 15.5) <= 1.0);
+    QVERIFY(sharp.height() >= 20);
+    QVERIFY(sharp.right() < 17);
+    QVERIFY(sharp.left() >= 2);
+    // the flat, drawn at (5, ys - 18): its bowl's point lies a little below
+    // the head's centre, its stem rises above it
+    const QRect flat = inkBounds(Pics::Flatpic()->image(), 5);
+    QVERIFY(flat.bottom() >= 20 && flat.bottom() <= 24);
+    QVERIFY(flat.top() <= 6);
+    QVERIFY(flat.right() < 17);
+}
+
 void TestPictures::masksCoverTheirPictures_data()
 {
     QTest::addColumn<Accessor>("picture");
@@ -406,6 +433,20 @@ void TestPictures::composedHonoursFlagAndMask()
         QCOMPARE(qAlpha(head), 255);
         QVERIFY(qAbs(qGray(head) - 155) < 30);
     }
+
+    // a mask made by hand (no artwork behind it) is scaled with the picture:
+    // left half drawn, right half not, at half strength in between columns
+    QImage halves(Pics::arrow()->size(), QImage::Format_Grayscale8);
+    halves.fill(255);
+    for (int y = 0; y < halves.height(); ++y)
+        for (int x = 0; x < halves.width() / 2; ++x)
+            halves.setPixel(x, y, 0);
+    Picture arrow(Pics::arrow()->image(), QStringLiteral(":/pictures/arrow.svg"));
+    arrow.setMask(halves);
+    const QImage shown = arrow.composed(2.0);
+    QCOMPARE(shown.size(), QSize(50, 30));
+    QCOMPARE(qAlpha(shown.pixel(2, 2)), 255);
+    QCOMPARE(qAlpha(shown.pixel(47, 2)), 0);
 }
 
 void TestPictures::highDensityIsSharp()

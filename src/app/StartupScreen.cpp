@@ -40,6 +40,7 @@ StartupScreen::StartupScreen() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWind
     SplashTimer = new QTimer(this);
     SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
     SplashTimer->setSingleShot(true);
+    SplashTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 200 ms early
     SplashTimer->setInterval(4000);
     connect(SplashTimer, &QTimer::timeout, this, &StartupScreen::SplashTimer_Action);
     SplashTimer->start();

@@ -28,18 +28,21 @@
 
 namespace {
 QPointer<Window1> s_window;
+std::function<Window1::Services()> s_servicesFactory;
 constexpr int ContentWidth = 753;
 constexpr int DesignHeight = 724;
 } // namespace
 
 Window1 *Window1::instance()
 {
-    if (!s_window) {
-        Services services;
-        services.player = createSystemNotePlayer();
-        create(std::move(services));
-    }
+    if (!s_window)
+        create(s_servicesFactory ? s_servicesFactory() : Services{});
     return s_window.data();
+}
+
+void Window1::setServicesFactory(std::function<Services()> factory)
+{
+    s_servicesFactory = std::move(factory);
 }
 
 Window1 *Window1::existing()

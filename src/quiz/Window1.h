@@ -54,6 +54,8 @@ public:
     static Window1 *existing();
     // Creates the window with the given services (tests); the open handler runs.
     static Window1 *create(Services services);
+    // What instance() creates the window with (tests replace the synthesizer).
+    static void setServicesFactory(std::function<Services()> factory);
     ~Window1() override;
 
     // ---- Properties: the quiz state ----

@@ -402,7 +402,7 @@ void Window1::createResultControls()
     AutoButton1 = place(new AutoButton(c), QStringLiteral("AutoButton1"), 423, 597, 32, 32);
     AutoButton1->backdrop = Pics::QuestLight();
     StaticText8 = label(c, QStringLiteral("StaticText8"),
-                        QStringLiteral("\u00A9 2026 The ZARN Dozi developers"), 51, 644, 100, 20,
+                        QStringLiteral("\u00A9 2026 ZARN Dozi"), 51, 644, 100, 20,
                         system9);
     StaticText8->setWordWrap(false);
     for (int i = 0; i <= 9; ++i) {

@@ -2,7 +2,7 @@
 the About box / alert and the splash screen."""
 
 import palette as P
-from glyphs import music, music_bounds, text, text_width
+from glyphs import music, music_bounds, text
 from svg import Svg, rounded_rect_path
 
 # Control groups of the main window the panels lie under: x, y, w, h
@@ -149,7 +149,7 @@ def splash():
     for i in range(5):
         s.rect(0, 34 + i * 9, w, 1, fill="#ffffff", fill_opacity=0.07)
     s.text(text("serif-bold", "ZARN Dozi", 64, w / 2, 98, anchor="middle"), fill="#fefefe")
-    s.text(text("sans-bold", "Z . A . R . N .", 19, w / 2, 136, anchor="middle", spacing=2.5),
+    s.text(text("sans-bold", "Z.A.R.N.", 20, w / 2, 137, anchor="middle", spacing=5),
            fill="#f2c75c")
 
     # a tone row on a staff: clef, notes and the intervals between them

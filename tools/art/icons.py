@@ -4,7 +4,7 @@ arrows and the instrument list's highlight bar.
 Pictures that their users make transparent (white not drawn) keep a pure
 white background and use #fefefe wherever white belongs to the drawing."""
 
-from glyphs import music, music_bounds, text, text_width
+from glyphs import music, text
 from svg import Svg, rounded_rect_path
 
 NEAR_WHITE = "#fefefe"

@@ -1,7 +1,7 @@
 """Notes, signs, clef, staff backgrounds, corners and their masks."""
 
-from glyphs import music, music_bounds, text
-from svg import Svg, rounded_rect_path
+from glyphs import music, music_bounds
+from svg import Svg
 
 INK = "#1b1b1b"
 GREY = "#9b9b9b"
@@ -22,8 +22,8 @@ STEM = 28  # three and a half spaces
 UP_HEAD_Y, DOWN_HEAD_Y = 5.5, 32.5
 
 # The signs are drawn at (5, ys - 18) (flat) and (1, ys - 15) (sharp).
-FLAT_W, FLAT_H, FLAT_ORIGIN = 12, 26, (4.0, 18)
-SHARP_W, SHARP_H, SHARP_ORIGIN = 16, 30, (6.0, 15)
+FLAT_W, FLAT_H, FLAT_ORIGIN = 12, 26, (4.0, 18.5)
+SHARP_W, SHARP_H, SHARP_ORIGIN = 16, 30, (6.0, 15.5)
 
 
 def _head(x, y):
