@@ -187,9 +187,22 @@ void InfoWindow::createPages()
     p = pages[3];
     QLabel *intro = p->text("StaticText12", {29, 72, 679, 40}, ManualPages::soundIntro());
     intro->setWordWrap(true);
-    // Thirty-two names must fit the 490 pixels of a column.
+    // Thirty-two names must fit the 490 pixels of a column, and each name
+    // its column's width (the last column is the narrowest); a system whose
+    // serif font runs large gets a smaller size rather than cut names.
+    const std::array<int, 4> columnWidth{160, 160, 160, 110};
+    auto fits = [&](const QFont &f) {
+        if (ManualText::lineStep(f) * 32 > 490)
+            return false;
+        const QFontMetrics metrics(f);
+        for (int program = 1; program <= 128; ++program)
+            if (metrics.horizontalAdvance(InstrumentList::instrumentName(program)) >
+                columnWidth[(program - 1) / 32])
+                return false;
+        return true;
+    };
     QFont listFont = font;
-    while (listFont.pixelSize() > 9 && ManualText::lineStep(listFont) * 32 > 490)
+    while (listFont.pixelSize() > 9 && !fits(listFont))
         listFont.setPixelSize(listFont.pixelSize() - 1);
     p->text("StaticText13", {38, 135, 160, 490}, instrumentColumn(0), listFont);
     p->text("StaticText14", {222, 135, 160, 490}, instrumentColumn(1), listFont);
