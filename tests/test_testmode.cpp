@@ -76,9 +76,10 @@ private Q_SLOTS:
                  w->StaticScore, w->StaticText13, w->StaticTestTime, w->StaticAvTime,
                  w->StaticAvScore, w->StaticText14, w->StaticText15, w->StaticText41})
             QVERIFY(c->isEnabled());
-        // The row was reset: it cannot be played until New.
+        // The row was reset: it can be neither played nor scored until New
+        // (a cleared row must not enter the score history).
         QVERIFY(!w->ButtonPlay->isEnabled());
-        QVERIFY(w->ButtonCheck->isEnabled());
+        QVERIFY(!w->ButtonCheck->isEnabled());
         CALL(f.newRow(0, RowInts));
         QVERIFY(w->ButtonCheck->isEnabled());
         QCOMPARE(boxesShown(), QStringLiteral("---- ----"));

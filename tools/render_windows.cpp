@@ -3,6 +3,7 @@
 #include "quiz/Window1.h"
 #include "sound/RecordingNotePlayer.h"
 #include "staff/StaffClass1.h"
+#include "stats/GraphWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,6 +40,10 @@ int main(int argc, char *argv[])
     w->Staff[1]->setlistindex(w->ActualNote[2] - 56);
     w->ButtonCheck->click();
     w->grab().save(out + QStringLiteral("/main-test-checked.png"));
+
+    w->PushStats_Action(Qt::ControlModifier | Qt::ShiftModifier);
+    GraphWindow *stats = GraphWindow::existing();
+    stats->grab().save(out + QStringLiteral("/stats-demo.png"));
     delete w;
     return 0;
 }

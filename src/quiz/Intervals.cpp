@@ -13,7 +13,9 @@ std::string ConvertInterval(int code)
     const int size = std::abs(code);
     if (size < 1 || size > 12)
         return "----";
-    return std::string(code > 0 ? "+" : "-") + std::string(SizeNames[size - 1]);
+    std::string name(1, code > 0 ? '+' : '-');
+    name.append(SizeNames[size - 1]);
+    return name;
 }
 
 std::string itemText(int item)

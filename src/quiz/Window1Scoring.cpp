@@ -87,10 +87,12 @@ void Window1::RadioTest_Action()
         ResetButtons();
     NumIntsDirty = false;
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ButtonCheck, StaticScore, StaticText13, ImageWell1, GroupAvScore, StaticTestTime,
-             GroupAvTime, StaticText14, StaticText15, StaticText41, ImageWell2, StaticAvTime,
-             StaticAvScore})
+             StaticScore, StaticText13, ImageWell1, GroupAvScore, StaticTestTime, GroupAvTime,
+             StaticText14, StaticText15, StaticText41, ImageWell2, StaticAvTime, StaticAvScore})
         w->setEnabled(true);
+    // Only a row that can still be solved can be scored: a cleared or solved
+    // row would put a meaningless entry into the score history.
+    ButtonCheck->setEnabled(PushButton1->isEnabled());
     BoxShow->setChecked(false);
     BoxCheat->setChecked(false);
     for (int k = 1; k <= NumInts; ++k) {
