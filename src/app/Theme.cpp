@@ -1,6 +1,10 @@
 #include "app/Theme.h"
 
+#include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -30,4 +34,38 @@ QPalette lightPalette()
 void keepLightColours(QWidget *window)
 {
     window->setPalette(lightPalette());
+}
+
+namespace {
+
+class FocusRingStyle : public QProxyStyle
+{
+public:
+    FocusRingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_PushButton && (option->state & State_HasFocus)) {
+            painter->save();
+            QPen pen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine);
+            painter->setPen(pen);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option->rect.adjusted(3, 3, -4, -4));
+            painter->restore();
+        }
+    }
+};
+
+} // namespace
+
+QStyle *focusRingStyle()
+{
+    static QStyle *style = [] {
+        auto *s = new FocusRingStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
 }

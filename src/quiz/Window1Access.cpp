@@ -3,6 +3,7 @@
 // control (its name, its description, the note or the mark it shows).
 #include "quiz/Window1.h"
 
+#include "app/Theme.h"
 #include "controls/AutoButton.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
@@ -115,6 +116,8 @@ void Window1::setUpAccess()
     for (QWidget *w : std::initializer_list<QWidget *>{checkbox2, BoxIntStartC, CheckBox1,
                                                         AutoButton1})
         w->setFocusPolicy(Qt::StrongFocus);
+    for (QPushButton *button : content()->findChildren<QPushButton *>())
+        button->setStyle(focusRingStyle());
     const QList<QWidget *> chain = tabChain();
     for (int i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
