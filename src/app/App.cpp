@@ -2,6 +2,7 @@
 
 #include "app/Pictures.h"
 #include "app/StartupScreen.h"
+#include "app/Theme.h"
 
 #include <QIcon>
 #include <QPalette>
@@ -16,7 +17,7 @@ App::App(int &argc, char **argv) : QApplication(argc, argv)
     // The windows are drawn on light backdrops of their own: keep a light
     // palette whatever the desktop theme is.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    setPalette(style()->standardPalette());
+    setPalette(lightPalette());
     setQuitOnLastWindowClosed(true);
 }
 

@@ -1,6 +1,7 @@
 #include "app/StartupScreen.h"
 
 #include "app/Pictures.h"
+#include "app/Theme.h"
 #include "quiz/Window1.h"
 
 #include <QGuiApplication>
@@ -30,6 +31,7 @@ StartupScreen::StartupScreen() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWind
     setObjectName(QStringLiteral("StartupScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(736, 534);
+    keepLightColours(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xFD, 0xFF, 0xFC));
     setPalette(pal);

@@ -3,6 +3,7 @@
 #include "app/Picture.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -99,6 +100,12 @@ void AutoButton::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     backdrop->draw(p, 0, 0);
+    if (hasFocus()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 4, 4);
+    }
 }
 
 void AutoButton::enterEvent(QEnterEvent *event)
@@ -181,5 +188,20 @@ void AutoButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     if (isEnabled() && !Toggle && enabledIcon)
         showFace(enabledIcon);
+    Q_EMIT Action();
+}
+
+void AutoButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter
+        && event->key() != Qt::Key_Select) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!isEnabled())
+        return;
+    Q_EMIT MouseDown();
+    Q_EMIT MouseUp();
     Q_EMIT Action();
 }

@@ -48,6 +48,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Return or Enter pushes the focused button as a click does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Picture *pressedFace();

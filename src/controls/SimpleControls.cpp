@@ -2,6 +2,7 @@
 
 #include "app/Picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -158,11 +159,20 @@ void PressCheckBox::mouseMoveEvent(QMouseEvent *e)
 
 void PressCheckBox::keyPressEvent(QKeyEvent *e)
 {
-    // A box whose presses are taken is not toggled from the keyboard either.
-    if (takesPress)
-        e->ignore();
-    else
+    if (!takesPress) {
         QCheckBox::keyPressEvent(e);
+        return;
+    }
+    // A box whose presses are taken is pressed from the keyboard as a click
+    // on its square would press it; other keys do not toggle it.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Select) {
+        e->accept();
+        const QPoint centre = indicatorRect().center();
+        Q_EMIT mouseDown(centre.x(), centre.y());
+        Q_EMIT mouseUp(centre.x(), centre.y());
+        return;
+    }
+    e->ignore();
 }
 
 PressRadioButton::PressRadioButton(QWidget *parent, const QString &text)

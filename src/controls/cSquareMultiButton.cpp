@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -316,6 +317,42 @@ void cSquareMultiButton::paintEvent(QPaintEvent *)
         setFixedHeight(BarHeight);
     QPainter g(this);
     Draw(g);
+    if (hasFocus() && m_keyItem < iButtonLeft.size()) {
+        // The item the keyboard works on is framed in the highlight colour.
+        g.setRenderHint(QPainter::Antialiasing, false);
+        g.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        g.setBrush(Qt::NoBrush);
+        g.drawRect(QRect(iButtonLeft[m_keyItem] + 1, 2, iButtonWidth.value(m_keyItem) - 2,
+                         height() - 4));
+    }
+}
+
+void cSquareMultiButton::keyPressEvent(QKeyEvent *event)
+{
+    const int count = static_cast<int>(bButtonVal.size());
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (count > 0) {
+            m_keyItem = std::clamp(m_keyItem + (event->key() == Qt::Key_Left ? -1 : 1), 0,
+                                   count - 1);
+            update();
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        if (m_keyItem < count && bButtonEnabled.value(m_keyItem) && isEnabled()) {
+            bButtonVal[m_keyItem] = !bButtonVal[m_keyItem];
+            Q_EMIT Action(m_keyItem);
+            redraw();
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void cSquareMultiButton::changeEvent(QEvent *event)

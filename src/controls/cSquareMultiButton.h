@@ -78,6 +78,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // With the focus: Left and Right choose an item, Return or Enter toggles
+    // it as a click does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void insertEntry(int index, const QString &text, Picture *picture);
@@ -88,4 +91,5 @@ private:
     bool isLive() const;
 
     std::vector<std::unique_ptr<Picture>> m_symbols; // pictures made for "+" and "-" items
+    int m_keyItem = 0; // the item the keyboard works on
 };

@@ -2,6 +2,7 @@
 
 #include "app/Pictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -368,20 +369,57 @@ void InstrumentList::paintEvent(QPaintEvent *event)
     QListWidget::paintEvent(event);
     // The bottom border lies over the last pixel row of the rows.
     QPainter p(viewport());
-    p.setPen(BorderColour);
+    p.setPen(borderColour());
     const int bottom = viewport()->height() - 1;
     p.drawLine(0, bottom, viewport()->width() - 1, bottom);
+}
+
+QColor InstrumentList::borderColour() const
+{
+    // The list with the focus shows its border in the highlight colour.
+    return hasFocus() ? palette().color(QPalette::Highlight) : BorderColour;
+}
+
+void InstrumentList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    const int row = highlighted();
+    int next = row;
+    switch (event->key()) {
+    case Qt::Key_Up: next = row - 1; break;
+    case Qt::Key_Down: next = row + 1; break;
+    case Qt::Key_PageUp: next = row - (VisibleRows - 1); break;
+    case Qt::Key_PageDown: next = row + (VisibleRows - 1); break;
+    case Qt::Key_Home: next = 0; break;
+    case Qt::Key_End: next = Count - 1; break;
+    default:
+        // Typing does not jump to a row: that would change the instrument
+        // without moving the highlight.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    setHighlight(next);
+    scrollToItem(item(highlighted()));
+    Q_EMIT InstrumentChanged(highlighted() + 1);
 }
 
 bool InstrumentList::event(QEvent *event)
 {
     const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        update();
+        viewport()->update();
+    }
     if (event->type() == QEvent::Paint) {
         // Around the rows: a border line on the left and at the top, and the
         // row colour between the top line and the first row.
         QPainter p(this);
-        p.fillRect(QRect(0, 0, width(), 2), CellColour);
-        p.setPen(BorderColour);
+        p.fillRect(QRect(0, 0, width(), 2), hasFocus() ? borderColour() : CellColour);
+        p.setPen(borderColour());
         p.drawLine(0, 0, width() - 1, 0);
         p.drawLine(0, 0, 0, height() - 1);
     }

@@ -44,6 +44,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Up, Down, Page Up, Page Down, Home and End move the highlight and set
+    // the instrument, as a release does; other keys leave the list alone.
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyboardSearch(const QString &) override {}
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -52,6 +56,7 @@ private:
     void MouseDrag(int x, int y);
     void setHighlight(int row);
     int highlighted() const;
+    QColor borderColour() const;
 
     int m_ownHighlight = 0;       // used until the window hands in its own
     bool m_pressTaken = false;

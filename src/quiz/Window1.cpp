@@ -2,6 +2,7 @@
 
 #include "app/Menu.h"
 #include "app/Pictures.h"
+#include "app/Theme.h"
 #include "controls/AutoButton.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
@@ -31,6 +32,14 @@ QPointer<Window1> s_window;
 std::function<Window1::Services()> s_servicesFactory;
 constexpr int ContentWidth = 753;
 constexpr int DesignHeight = 724;
+
+// The program's own controls that press themselves on Return.
+bool pressesOnReturn(QWidget *focus)
+{
+    if (auto *box = qobject_cast<PressCheckBox *>(focus))
+        return box->takesPress;
+    return qobject_cast<cSquareMultiButton *>(focus) || qobject_cast<AutoButton *>(focus);
+}
 } // namespace
 
 Window1 *Window1::instance()
@@ -69,6 +78,7 @@ Window1::Window1(Services services) : m_services(std::move(services))
     // Layout step: backdrop, menu bar, then the window settings.
     setObjectName(QStringLiteral("Window1"));
     setAttribute(Qt::WA_DeleteOnClose);
+    keepLightColours(this); // before the controls copy their palettes
     m_content = new Window1Content(this);
     setCentralWidget(m_content);
     m_backdrop = Pics::NewBackground13();
@@ -81,6 +91,7 @@ Window1::Window1(Services services) : m_services(std::move(services))
     createControls();
     connectHandlers();
     runControlOpens();
+    setUpAccess();
     setContentHeight(DesignHeight);
     qApp->installEventFilter(this);
     TimerMinutes->start();
@@ -251,7 +262,11 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (m_default)
+        // A focused button, box or switch is pressed; elsewhere Return
+        // pushes the default button.
+        if (pressesOnReturn(QApplication::focusWidget()))
+            return false; // the control's own key handling presses it
+        if (!pressFocusedControl() && m_default)
             push(m_default);
         return true;
     }

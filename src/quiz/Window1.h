@@ -269,6 +269,17 @@ public:
     // ---- Instrument chooser ----
     void ListBox1_InstrumentChanged(int program);
 
+    // ---- Keyboard and screen-reader access ----
+    // Tab chain, focus policies, accessible names and descriptions.
+    void setUpAccess();
+    // The controls Tab visits, in order (hidden ones are skipped by Tab).
+    QList<QWidget *> tabChain() const;
+    // Names that follow the row and the answers (staves, ticks, scores).
+    void refreshAccessibleTexts();
+    // Return on a focused button, box or switch presses it; false when the
+    // focused control has no press of its own.
+    bool pressFocusedControl();
+
     // ---- Menu commands ----
     bool AboutZARN_Action();
     bool ZARNLic_Action() override;

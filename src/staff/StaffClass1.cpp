@@ -3,6 +3,7 @@
 #include "app/Pictures.h"
 #include "staff/StaffGeometry.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,7 +30,10 @@ void maskOnce(Picture *picture, Picture *shape)
 
 } // namespace
 
-StaffClass1::StaffClass1(QWidget *parent) : QWidget(parent) {}
+StaffClass1::StaffClass1(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void StaffClass1::setlistindex(int n)
 {
@@ -114,6 +118,13 @@ void StaffClass1::paintEvent(QPaintEvent *)
     paintNote(painter, LastDrawX, LastDrawY);
     if (isLastOfRow())
         paintRoundedCorners(painter);
+    if (hasFocus()) {
+        // The focused staff is framed in the highlight colour, inside the
+        // rounded corners of the last staff.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+    }
 }
 
 void StaffClass1::paintNote(QPainter &painter, int, int y)
@@ -216,4 +227,58 @@ void StaffClass1::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     indexi = mapnote();
     change();
+}
+
+void StaffClass1::setAccidental(int sign)
+{
+    acci = sign;
+    p = sign > 0 ? Pics::SharpStaff2() : sign < 0 ? Pics::FlatStaff2() : Pics::NoSharpFlatStaff2();
+}
+
+void StaffClass1::commitFromKeyboard()
+{
+    noteColor = 0;
+    update();
+    indexi = mapnote();
+    change();
+}
+
+void StaffClass1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        // One staff degree is four pixels; the note stops at C6 and A3.
+        const int step = event->key() == Qt::Key_Up ? -4 : 4;
+        const int y = std::clamp(geo::staffPosition(LastY) + step, geo::TopY, geo::BottomY);
+        recordPlacement(LastDrawX, y);
+    } else if (text == QLatin1String("+") || text == QLatin1String("#")) {
+        setAccidental(1);
+    } else if (text == QLatin1String("-") || text == QLatin1String("b")) {
+        setAccidental(-1);
+    } else if (text == QLatin1String("=") || text == QLatin1String("0")) {
+        setAccidental(0);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    commitFromKeyboard();
+}
+
+QString StaffClass1::writtenNote() const
+{
+    // Steps up from A3 at the bottom position.
+    const int step = (geo::BottomY - geo::staffPosition(LastY)) / 4;
+    const QChar letter = QLatin1String("ABCDEFG")[step % 7];
+    const int octave = 3 + (step + 5) / 7;
+    QString name = QStringLiteral("%1%2").arg(letter).arg(octave);
+    if (acci > 0)
+        name += QStringLiteral(" sharp");
+    else if (acci < 0)
+        name += QStringLiteral(" flat");
+    return name;
 }

@@ -50,6 +50,9 @@ public:
     // The change notification: the window re-marks the row.
     void change();
 
+    // The note as written, in words: "G4 sharp", "B3 flat", "C5".
+    QString writtenNote() const;
+
 Q_SIGNALS:
     void changed(int memberIndex);
 
@@ -58,8 +61,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Up and Down move the note a staff degree; "+" or "#", "-" or "b", "="
+    // or "0" set a sharp, a flat or no sign. Each key commits the note as a
+    // release does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void setAccidental(int sign);
+    void commitFromKeyboard();
     void recordPlacement(int x, int y);
     void paintNote(QPainter &painter, int x, int y);
     void paintRoundedCorners(QPainter &painter);

@@ -1,5 +1,6 @@
 #include "stats/GraphWindow.h"
 
+#include "app/Theme.h"
 #include "controls/SimpleControls.h"
 #include "info/AquaAboutBox.h"
 #include "info/InfoWindow.h"
@@ -58,6 +59,7 @@ GraphWindow::GraphWindow()
     setObjectName(QStringLiteral("GraphWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stats"));
+    keepLightColours(this);
     m_content = new GraphWindowContent(this);
     m_content->setMinimumSize(681, 240);
     m_content->setMaximumSize(32000, 32000);
