@@ -1,6 +1,7 @@
 #include "info/BackdropPanel.h"
 
 #include "app/Picture.h"
+#include "app/Theme.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -15,6 +16,8 @@ BackdropPanel::BackdropPanel(QWidget *parent, const QColor &background, Picture 
 BackdropPanel *BackdropPanel::install(QWidget *window, QMenuBar *bar, QSize size,
                                       const QColor &background, Picture *backdrop)
 {
+    // The windows keep their light look on a dark desktop theme.
+    keepLightColours(window);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

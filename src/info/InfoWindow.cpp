@@ -1,5 +1,7 @@
 #include "info/InfoWindow.h"
 
+#include "app/Theme.h"
+
 #include "app/Picture.h"
 #include "app/Pictures.h"
 #include "controls/SimpleControls.h"
@@ -117,6 +119,7 @@ const QStringList InfoWindow::PageCaptions = {
 InfoWindow::InfoWindow()
 {
     setObjectName(QStringLiteral("InfoWindow"));
+    keepLightColours(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Z.A.R.N. QUIZ Instructions"));
     // No minimise button.

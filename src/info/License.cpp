@@ -1,5 +1,7 @@
 #include "info/License.h"
 
+#include "app/Theme.h"
+
 #include "info/AquaAboutBox.h"
 #include "info/BackdropPanel.h"
 
@@ -32,6 +34,7 @@ QString License::licenceText()
 License::License()
 {
     setObjectName(QStringLiteral("License"));
+    keepLightColours(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("License Agreement"));
     // No minimise button.

@@ -39,9 +39,8 @@ QString general(const QFont &font)
     t.paragraph(QStringLiteral(
         "2.  Choose a Repeat type and a Tempo. About 60 B.P.M. is a good speed to start with."));
     t.paragraph(QStringLiteral(
-        "3.  Press \"New\" to make a row, then \"Play\" to hear it. Return or the space bar "
-        "pushes the highlighted button; the space bar also stops a row that is playing, and the "
-        "\"n\" key makes a new row."));
+        "3.  Press \"New\" to make a row, then \"Play\" to hear it. The space bar plays the "
+        "row and stops it, and \"n\" makes a new row, wherever you are in the window."));
     t.paragraph(QStringLiteral(
         "4.  Choose each interval you hear from the menu above the staves (\"+\" rises, \"-\" "
         "falls)."));
@@ -92,8 +91,8 @@ QString practice(const QFont &font)
     t.paragraph(QStringLiteral(
         "2.  Choose a Repeat type and a Tempo, and pick an instrument under Sound."));
     t.paragraph(QStringLiteral(
-        "3.  Press \"New\", then \"Play\". Return or the space bar pushes the highlighted "
-        "button; the space bar also stops a row that is playing, and \"n\" makes a new row."));
+        "3.  Press \"New\", then \"Play\". The space bar plays and stops the row, and \"n\" "
+        "makes a new row."));
     t.paragraph(QStringLiteral(
         "4.  Choose the intervals from the menus above the staves and write the notes on the "
         "staves. A check mark appears as soon as an answer is right."));
@@ -142,8 +141,8 @@ Columns settings(const QFont &font)
             QStringLiteral("Shows the right intervals and notes of the row."));
     t.blank();
     t.entry(QStringLiteral("Play"),
-            QStringLiteral("Plays the row. Return or the space bar pushes it when it is "
-                           "highlighted."));
+            QStringLiteral("Plays the row. The space bar plays it too, and so does Return "
+                           "while \"Play\" is highlighted."));
     t.blank();
     t.entry(QStringLiteral("Stop"),
             QStringLiteral("Stops the row. The space bar also stops a row that is playing."));
@@ -231,8 +230,11 @@ Columns help(const QFont &font)
             QStringLiteral("Shows a help box when the mouse rests on a control. It is also in "
                            "the Help menu."));
     t.skipTo(503);
-    t.note(QStringLiteral("Keys: Return pushes the highlighted button, the space bar plays and "
-                          "stops the row, and \"n\" makes a new row."));
+    t.note(QStringLiteral("Keys: the space bar plays and stops the row, \"n\" makes a new row "
+                          "and Return presses the highlighted button. Tab moves through the "
+                          "controls. On a staff, Up and Down move the note, \"+\" or \"#\" "
+                          "adds a sharp, \"-\" or \"b\" a flat, \"=\" or \"0\" takes the "
+                          "sign away. Up and Down also choose intervals and instruments."));
     return {t.names(), t.descriptions()};
 }
 

@@ -228,6 +228,8 @@ void Window1::Open()
     BoxMouse->setChecked(false);
     BoxMouse_Action();
     ButtonNew_Action();
+    // Keyboard users start on the highlighted button: Return or space plays.
+    ButtonPlay->setFocus();
 }
 
 bool Window1::KeyDown(const QString &key)
