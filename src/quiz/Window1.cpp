@@ -84,15 +84,30 @@ Window1::Window1(Services services) : m_services(std::move(services))
     setContentHeight(DesignHeight);
     qApp->installEventFilter(this);
     TimerMinutes->start();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Window1::silence);
 }
 
 Window1::~Window1()
 {
     qApp->removeEventFilter(this);
+    silence();
+}
+
+void Window1::silence()
+{
+    // Quitting while a row plays or a note is held: nothing goes on sounding.
+    if (ButtonStop && ButtonStop->isEnabled())
+        ButtonStop_Action();
     if (TRowTimer)
         TRowTimer->stop();
     if (TRowEndTimer)
         TRowEndTimer->stop();
+    if (m_pressNote >= 0)
+        stopNote(m_pressNote);
+    if (m_keyboardNote >= 0)
+        stopNote(m_keyboardNote);
+    m_pressNote = -1;
+    m_keyboardNote = -1;
 }
 
 QWidget *Window1::content() const

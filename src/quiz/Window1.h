@@ -289,6 +289,8 @@ private:
     void runControlOpens();
     void stopNote(int note);
     void startNote(int note);
+    // Stops the row and every note the window started (quitting, closing).
+    void silence();
     void setIntMenuItem(int i, int item);
 
     friend class Window1Content;
