@@ -21,6 +21,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -576,6 +577,25 @@ private:
         const Win win = open.isEmpty() ? Win::Main : open[pick(int(open.size()))];
         QWidget *window = windowOf(win);
         a.win = win;
+        if (auto *menu = qobject_cast<QMenu *>(window)) {
+            // An open menu: choose one of its commands or leave it; Quit is
+            // tested on its own.
+            QList<QAction *> commands;
+            for (QAction *item : menu->actions())
+                if (!item->isSeparator() && item->shortcut() != QKeySequence::Quit)
+                    commands.append(item);
+            if (commands.isEmpty() || chance(0.3)) {
+                a.kind = Act::Key;
+                a.key = Qt::Key_Escape;
+            } else {
+                QAction *item = commands[pick(int(commands.size()))];
+                a.kind = Act::Click;
+                a.points = {menu->actionGeometry(item).center()};
+                a.note = item->text();
+            }
+            a.modal = modalPlan();
+            return a;
+        }
         if (r < 40 && window) {
             a.kind = Act::Click;
             QWidget *pref = win == Win::Main && chance(0.5) ? importantControl(Window1::existing()) : nullptr;
@@ -596,7 +616,10 @@ private:
                 p.setX(std::clamp(p.x(), 0, window->width() - 1));
                 p.setY(std::clamp(p.y(), 0, window->height() - 1));
             }
-        } else if (r < 56 && window && win != Win::Popup) {
+        } else if (r < 53 && window) {
+            a.kind = Act::Move; // hovering, as over the graphs' read-out
+            a.points = {randomPoint(window, &a.note)};
+        } else if (r < 58 && window && win != Win::Popup) {
             a.kind = Act::Press;
             QWidget *pref = win == Win::Main && chance(0.6) ? importantControl(Window1::existing()) : nullptr;
             a.points = {randomPoint(window, &a.note, pref)};
@@ -676,7 +699,7 @@ private:
             }
             break;
         case Act::Move:
-            if (m_held && window)
+            if (window)
                 QTest::mouseMove(window->windowHandle(), a.points[0]);
             break;
         case Act::Release:
@@ -862,7 +885,16 @@ class TestFuzz : public QObject
                      qPrintable(QStringLiteral("resident memory grew by %1 kB").arg((rssEnd - rssEarly) / 1024)));
     }
 
+public Q_SLOTS:
+    // Links the fuzzer follows open nothing on this machine.
+    void openUrl(const QUrl &) {}
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const char *scheme : {"mailto", "http", "https", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+    }
     void fixedSeed() { fuzz(20261211, actionCount(25000)); }
     void freshSeed() { fuzz(pickFreshSeed(), actionCount(25000)); }
 };
