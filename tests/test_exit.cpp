@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,17 +23,35 @@
 
 #include <csignal>
 
+namespace {
+// The window owns its player, and quitting may close and delete the window:
+// the recording lives on in the test.
+class ForwardingPlayer final : public NotePlayer
+{
+public:
+    explicit ForwardingPlayer(RecordingNotePlayer *target) : m_target(target) {}
+    void playNote(int note, int velocity) override { m_target->playNote(note, velocity); }
+    void setInstrument(int program) override { m_target->setInstrument(program); }
+
+private:
+    RecordingNotePlayer *m_target;
+};
+} // namespace
+
 class TestExit : public QObject
 {
     Q_OBJECT
 
-    Window1 *w = nullptr;
-    RecordingNotePlayer *player = nullptr;
+    QPointer<Window1> w;
+    RecordingNotePlayer recorder;
+    RecordingNotePlayer *player = &recorder;
 
     static QAction *quitCommand(QWidget *window)
     {
-        const QList<QAction *> actions = window->findChild<QMenuBar *>()->findChildren<QAction *>();
-        for (QAction *a : actions)
+        auto *bar = window->findChild<QMenuBar *>();
+        if (!bar)
+            return nullptr;
+        for (QAction *a : bar->findChildren<QAction *>())
             if (a->shortcut() == QKeySequence(QKeySequence::Quit))
                 return a;
         return nullptr;
@@ -41,20 +61,18 @@ private Q_SLOTS:
     void init()
     {
         Window1::Services services;
-        auto recorder = std::make_unique<RecordingNotePlayer>();
-        player = recorder.get();
-        services.player = std::move(recorder);
+        recorder.clear();
+        services.player = std::make_unique<ForwardingPlayer>(&recorder);
         w = Window1::create(std::move(services));
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(QTest::qWaitForWindowExposed(w.data()));
     }
     void cleanup()
     {
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != w)
+            if (top != w && top->isVisible())
                 top->close();
-        delete w;
-        w = nullptr;
+        delete w.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -76,8 +94,11 @@ private Q_SLOTS:
         w->ButtonPlay->click();
         QVERIFY(!player->sounding.empty());
 
-        if (situation == QLatin1String("held note light"))
-            QTest::mousePress(w->NoteLight[1], Qt::LeftButton, {}, QPoint(5, 5));
+        QWidget *held = nullptr;
+        if (situation == QLatin1String("held note light")) {
+            held = w->NoteLight[1];
+            QTest::mousePress(held, Qt::LeftButton, {}, QPoint(5, 5));
+        }
         if (situation == QLatin1String("every window open")) {
             w->RadioTest->setChecked(true);
             w->ButtonNew->click();
@@ -88,24 +109,30 @@ private Q_SLOTS:
             w->instructionsmenu_Action();
             QVERIFY(GraphWindow::existing() && AquaAboutBox::existing() && License::existing() &&
                     InfoWindow::existing());
-            quitFrom = GraphWindow::existing();
+            // The frontmost window takes the command (the About box is modal).
+            quitFrom = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                         : GraphWindow::existing();
         }
 
         auto quit = [&how](QWidget *window) {
-            if (how == QLatin1String("menu"))
-                quitCommand(window)->trigger();
+            if (how == QLatin1String("menu")) {
+                QAction *command = quitCommand(window);
+                QVERIFY2(command, qPrintable(window->objectName() + QStringLiteral(" has no Quit")));
+                command->trigger();
+            }
             else
                 QTest::keyClick(window->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         };
         bool alertSeen = false;
         if (situation == QLatin1String("alert up")) {
+            // A key of the keyboard held down, and "n" with no interval
+            // selected: the alert comes up over a sounding note.
             w->ButtonNone->setChecked(true);
-            w->ButtonPlay->setEnabled(true); // keep a note sounding under the alert
-            QTimer::singleShot(0, w, [this] {
-                w->ButtonPlay->click();
-                w->ButtonNew->click(); // shows the alert modally
-            });
-            QTimer::singleShot(50, w, [&] {
+            held = w->Canvas2;
+            QTest::mousePress(held, Qt::LeftButton, {}, QPoint(20, 70));
+            QVERIFY(!player->sounding.empty());
+            QTimer::singleShot(0, w.data(), [this] { w->KeyDown(QStringLiteral("n")); });
+            QTimer::singleShot(50, w.data(), [&] {
                 QWidget *alert = AlertWindow::existing();
                 alertSeen = alert && alert->isVisible();
                 if (alert)
@@ -133,7 +160,10 @@ private Q_SLOTS:
         }
         QVERIFY2(player->sounding.empty(),
                  qPrintable(QStringLiteral("note %1 still sounds").arg(*player->sounding.begin())));
-        QVERIFY(!w->TRowTimer->isActive() && !w->TRowEndTimer->isActive());
+        if (w)
+            QVERIFY(!w->TRowTimer->isActive() && !w->TRowEndTimer->isActive());
+        if (held && w)
+            QTest::mouseRelease(held, Qt::LeftButton, {}, QPoint(5, 5));
     }
 
     // The program itself, ended as a desktop ends it at logout: at once and
