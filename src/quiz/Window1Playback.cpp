@@ -104,7 +104,7 @@ void Window1::TimerWork()
     const int note = ActualNote[position];
     startNote(note);
     Oval1->show();
-    Oval1->move(DrawDot(note), Oval1->y());
+    placeNoteMarker(note);
     InputFocus();
     LastNote = note;
 
