@@ -41,6 +41,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <random>
 
 namespace {
@@ -74,6 +75,13 @@ QWidget *windowOf(Win w)
     case Win::Popup: widget = QApplication::activePopupWidget(); break;
     }
     return widget && widget->isVisible() && widget->windowHandle() ? widget : nullptr;
+}
+
+// Quitting is tested on its own: the fuzzer never chooses it.
+bool isQuit(QAction *item)
+{
+    return item->menuRole() == QAction::QuitRole || item->text().remove(QLatin1Char('&')) == QLatin1String("Quit") ||
+           (!item->shortcut().isEmpty() && item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 struct Act
@@ -171,6 +179,9 @@ public:
     }
 
     bool trace = qEnvironmentVariableIsSet("ZARN_FUZZ_TRACE");
+    // How often each state was seen after an action: a fuzzer that stops
+    // reaching a state tests nothing there.
+    std::map<QString, int> seen;
     RecordingNotePlayer *player = nullptr;
     std::vector<Act> actions;
 
@@ -585,7 +596,7 @@ private:
             // tested on its own.
             QList<QAction *> commands;
             for (QAction *item : menu->actions())
-                if (!item->isSeparator() && item->shortcut() != QKeySequence::Quit)
+                if (!item->isSeparator() && !isQuit(item))
                     commands.append(item);
             if (commands.isEmpty() || chance(0.3)) {
                 a.kind = Act::Key;
@@ -722,7 +733,7 @@ private:
                     for (QAction *top : bar->actions())
                         if (top->menu())
                             for (QAction *item : top->menu()->actions())
-                                if (!item->isSeparator() && item->shortcut() != QKeySequence::Quit)
+                                if (!item->isSeparator() && !isQuit(item))
                                     commands.append(item);
                 if (!commands.isEmpty())
                     commands[a.item % commands.size()]->trigger();
@@ -780,6 +791,7 @@ private:
             return;
         m_inModal = true;
         m_watcher.stop();
+        ++seen[QStringLiteral("alert")];
         if (m_modalFailure.isEmpty()) {
             const QString broken = check(true);
             if (!broken.isEmpty())
@@ -808,10 +820,31 @@ private:
             return {index, QStringLiteral("the alert is still up after the action: %1").arg(alert->isVisible())};
         noteRowChange();
         QString broken = m_modalFailure.isEmpty() ? check() : m_modalFailure;
+        if (broken.isEmpty())
+            countStates();
         player->events.clear(); // keeps the recorder's memory flat in long runs
         if (!broken.isEmpty())
             return {index, broken};
         return {};
+    }
+
+    void countStates()
+    {
+        Window1 *w = Window1::existing();
+        ++seen[playbackState(w)];
+        if (w->RadioTest->isChecked())
+            ++seen[QStringLiteral("Test mode")];
+        if (w->hist.Counter1 > 0)
+            ++seen[QStringLiteral("scored")];
+        if (w->IntSelTally == 0)
+            ++seen[QStringLiteral("no interval")];
+        if (w->notesOnly())
+            ++seen[QStringLiteral("Notes Only")];
+        if (m_held)
+            ++seen[QStringLiteral("held")];
+        for (Win win : {Win::Stats, Win::Info, Win::About, Win::Licence, Win::Popup})
+            if (windowOf(win))
+                ++seen[winName(win)];
     }
 
     // A new row is judged against the interval choice it was made with.
@@ -845,6 +878,8 @@ int actionCount(int fallback)
 class TestFuzz : public QObject
 {
     Q_OBJECT
+
+    static inline QtMessageHandler s_previousHandler = nullptr;
 
     // Runs, and on a failure reports the seed and the reduced action list.
     void fuzz(std::uint64_t seed, int count)
@@ -880,6 +915,14 @@ class TestFuzz : public QObject
             std::fflush(stdout);
             QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure.message)));
         }
+        QString states;
+        for (const auto &[name, n] : driver.seen)
+            states += QStringLiteral("%1 %2, ").arg(name).arg(n);
+        std::printf("fuzz: states seen after an action: %s\n", qPrintable(states));
+        if (count >= 20000)
+            for (const char *name : {"Awaiting New", "Idle", "Playing", "Ending", "Test mode", "scored", "alert",
+                                     "Stats", "instructions", "About", "licence", "popup menu", "held"})
+                QVERIFY2(driver.seen[QString::fromLatin1(name)] > 0, name);
         const long rssEnd = residentBytes();
         std::printf("fuzz: %d actions in %.0f s; RSS after 10000 actions %.2f MB, at the end %.2f MB\n",
                     count, clock.elapsed() / 1000.0, rssEarly / 1048576.0, rssEnd / 1048576.0);
@@ -897,6 +940,17 @@ private Q_SLOTS:
     {
         for (const char *scheme : {"mailto", "http", "https", "file"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+        // The headless platform says so at every raise and popup.
+        s_previousHandler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                if (!message.startsWith(QLatin1String("This plugin does not support")))
+                    s_previousHandler(type, context, message);
+            });
+    }
+    void cleanupTestCase()
+    {
+        for (const char *scheme : {"mailto", "http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     void fixedSeed() { fuzz(20261211, actionCount(25000)); }
     void freshSeed() { fuzz(pickFreshSeed(), actionCount(25000)); }
