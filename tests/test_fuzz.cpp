@@ -952,6 +952,34 @@ private Q_SLOTS:
         for (const char *scheme : {"mailto", "http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
+    // Found by the fuzzer: a key of the keyboard held down while Return
+    // brings up the alert (no interval selected) went on sounding, because
+    // the release after the alert reached another control.
+    void heldKeyEndsWhenTheAlertComesUp()
+    {
+        Driver driver(1);
+        driver.reset(1);
+        Window1 *w = Window1::existing();
+        QWindow *window = w->windowHandle();
+        auto centre = [w](QWidget *c) { return c->mapTo(w, c->rect().center()); };
+        QTest::mouseClick(window, Qt::LeftButton, {}, centre(w->ButtonNone));
+        QCOMPARE(w->IntSelTally, 0);
+        QTest::mousePress(window, Qt::LeftButton, {}, centre(w->Canvas2));
+        QCOMPARE(driver.player->sounding.size(), std::size_t(1));
+        bool alertShown = false;
+        QTimer::singleShot(0, w, [&] {
+            if (QWidget *alert = AlertWindow::existing()) {
+                alertShown = true;
+                alert->close();
+            }
+        });
+        QTest::keyClick(window, Qt::Key_Return);
+        QVERIFY(alertShown);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, centre(w->AutoButton1));
+        QVERIFY2(driver.player->sounding.empty(),
+                 qPrintable(QStringLiteral("note %1 still sounds").arg(*driver.player->sounding.begin())));
+        QVERIFY(driver.check().isEmpty());
+    }
     void fixedSeed() { fuzz(20261211, actionCount(25000)); }
     void freshSeed() { fuzz(pickFreshSeed(), actionCount(25000)); }
 };

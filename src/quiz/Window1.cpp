@@ -102,12 +102,18 @@ void Window1::silence()
         TRowTimer->stop();
     if (TRowEndTimer)
         TRowEndTimer->stop();
-    if (m_pressNote >= 0)
-        stopNote(m_pressNote);
+    endPresses();
+}
+
+void Window1::endPresses()
+{
     if (m_keyboardNote >= 0)
-        stopNote(m_keyboardNote);
-    m_pressNote = -1;
-    m_keyboardNote = -1;
+        Canvas2_MouseUp(0, 0);
+    if (m_pressNote >= 0) {
+        stopNote(m_pressNote);
+        m_pressNote = -1;
+        Oval1->hide();
+    }
 }
 
 QWidget *Window1::content() const
@@ -249,6 +255,11 @@ bool Window1::KeyDown(const QString &key)
 
 bool Window1::eventFilter(QObject *watched, QEvent *event)
 {
+    // A modal window that comes up while a key, a note light or an interval
+    // box is held down (Return or "n" with no interval selected) takes the
+    // mouse: the release never reaches the control, so the note ends now.
+    if (event->type() == QEvent::WindowBlocked && watched == this)
+        endPresses();
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
