@@ -223,10 +223,16 @@ public:
             actions.push_back(generate());
             if (trace)
                 std::printf("%d: %s\n", i, qPrintable(actions.back().describe()));
-            if (Failure f = step(actions.back(), i))
+            if (Failure f = step(actions.back(), i)) {
+                f.index = int(actions.size()) - 1;
                 return f;
+            }
             if (progress && (i + 1) % 1000 == 0)
                 progress(i + 1);
+            // Long runs keep only the recent actions, so that the memory
+            // measured is the program's and not the log's.
+            if (actions.size() > 20000)
+                actions.erase(actions.begin(), actions.begin() + 10000);
         }
         return {};
     }
@@ -908,7 +914,7 @@ class TestFuzz : public QObject
         });
         if (failure) {
             std::vector<Act> done(driver.actions.begin(), driver.actions.begin() + failure.index + 1);
-            std::printf("fuzz: FAILED after action %d of seed %llu: %s\n", failure.index,
+            std::printf("fuzz: FAILED after action %d (of the kept log) of seed %llu: %s\n", failure.index,
                         static_cast<unsigned long long>(seed), qPrintable(failure.message));
             std::printf("fuzz: last action: %s\n", qPrintable(done.back().describe()));
             std::fflush(stdout);
