@@ -695,42 +695,50 @@ private:
         m_clock += 0.25;
         QWidget *window = windowOf(a.win);
         const auto mods = Qt::KeyboardModifiers(a.modifiers);
+        // Points planned before the window existed stay inside it.
+        const QList<QPoint> points = [&] {
+            QList<QPoint> inside = a.points;
+            if (window)
+                for (QPoint &p : inside)
+                    p = QPoint(std::clamp(p.x(), 0, window->width() - 1), std::clamp(p.y(), 0, window->height() - 1));
+            return inside;
+        }();
         switch (a.kind) {
         case Act::Click:
             if (window)
-                QTest::mouseClick(window->windowHandle(), Qt::LeftButton, mods, a.points[0]);
+                QTest::mouseClick(window->windowHandle(), Qt::LeftButton, mods, points[0]);
             break;
         case Act::Drag:
             if (!window)
                 break;
-            QTest::mousePress(window->windowHandle(), Qt::LeftButton, mods, a.points[0]);
-            for (int i = 1; i < a.points.size(); ++i) {
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, mods, points[0]);
+            for (int i = 1; i < points.size(); ++i) {
                 // The press may have closed the window (a popup, the alert).
                 window = windowOf(a.win);
                 if (!window)
                     break;
-                QTest::mouseMove(window->windowHandle(), a.points[i]);
+                QTest::mouseMove(window->windowHandle(), points[i]);
             }
             window = windowOf(a.win);
             if (!window)
                 window = Window1::existing();
-            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, mods, a.points.last());
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, mods, points.last());
             break;
         case Act::Press:
             if (window) {
-                QTest::mousePress(window->windowHandle(), Qt::LeftButton, mods, a.points[0]);
+                QTest::mousePress(window->windowHandle(), Qt::LeftButton, mods, points[0]);
                 m_held = true;
                 m_heldWin = a.win;
-                m_heldAt = a.points[0];
+                m_heldAt = points[0];
             }
             break;
         case Act::Move:
             if (window)
-                QTest::mouseMove(window->windowHandle(), a.points[0]);
+                QTest::mouseMove(window->windowHandle(), points[0]);
             break;
         case Act::Release:
             if (m_held) {
-                m_heldAt = a.points[0];
+                m_heldAt = points[0];
                 releaseHeld();
             }
             break;
