@@ -27,10 +27,23 @@ void onQuitSignal(int)
 // The desktop ends programs with SIGTERM (logout) and a terminal with SIGINT:
 // both quit as the Quit command does, through the event loop, so that the
 // row stops and the windows close normally. A signal handler may only write
-// to a pipe; the event loop reads it.
-void quitOnSignals(QApplication &app)
+// to a pipe; the event loop reads it. The handlers go in first of all, so
+// that a signal during start-up is not lost.
+void catchQuitSignals()
 {
     if (::pipe2(s_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = onQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void quitOnSignals(QApplication &app)
+{
+    if (s_signalPipe[0] < 0)
         return;
     auto *notifier = new QSocketNotifier(s_signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
@@ -39,12 +52,6 @@ void quitOnSignals(QApplication &app)
         }
         QCoreApplication::quit();
     });
-    struct sigaction action = {};
-    action.sa_handler = onQuitSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 }
 } // namespace
 
@@ -62,6 +69,7 @@ App::App(int &argc, char **argv) : QApplication(argc, argv)
 
 int App::run(int argc, char *argv[])
 {
+    catchQuitSignals();
     App app(argc, argv);
     app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     StartupScreen *splash = StartupScreen::instance();
