@@ -95,15 +95,36 @@ Window1::Window1(Services services) : m_services(std::move(services))
     setContentHeight(DesignHeight);
     qApp->installEventFilter(this);
     TimerMinutes->start();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Window1::silence);
 }
 
 Window1::~Window1()
 {
     qApp->removeEventFilter(this);
+    silence();
+}
+
+void Window1::silence()
+{
+    // Quitting while a row plays or a note is held: nothing goes on sounding.
+    if (ButtonStop && ButtonStop->isEnabled())
+        ButtonStop_Action();
     if (TRowTimer)
         TRowTimer->stop();
     if (TRowEndTimer)
         TRowEndTimer->stop();
+    endPresses();
+}
+
+void Window1::endPresses()
+{
+    if (m_keyboardNote >= 0)
+        Canvas2_MouseUp(0, 0);
+    if (m_pressNote >= 0) {
+        stopNote(m_pressNote);
+        m_pressNote = -1;
+        Oval1->hide();
+    }
 }
 
 QWidget *Window1::content() const
@@ -247,6 +268,11 @@ bool Window1::KeyDown(const QString &key)
 
 bool Window1::eventFilter(QObject *watched, QEvent *event)
 {
+    // A modal window that comes up while a key, a note light or an interval
+    // box is held down (Return or "n" with no interval selected) takes the
+    // mouse: the release never reaches the control, so the note ends now.
+    if (event->type() == QEvent::WindowBlocked && watched == this)
+        endPresses();
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);

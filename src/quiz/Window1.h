@@ -302,6 +302,10 @@ private:
     void runControlOpens();
     void stopNote(int note);
     void startNote(int note);
+    // Stops the row and every note the window started (quitting, closing).
+    void silence();
+    // Ends the notes sounded by a held press, as its release would.
+    void endPresses();
     void setIntMenuItem(int i, int item);
 
     friend class Window1Content;
