@@ -1,15 +1,8 @@
 #include "sound/NotePlayer.h"
 
-namespace {
-class SilentNotePlayer final : public NotePlayer
-{
-public:
-    void playNote(int, int) override {}
-    void setInstrument(int) override {}
-};
-} // namespace
+#include "sound/FluidSynthNotePlayer.h"
 
 std::unique_ptr<NotePlayer> createSystemNotePlayer()
 {
-    return std::make_unique<SilentNotePlayer>();
+    return std::make_unique<FluidSynthNotePlayer>();
 }
