@@ -23,9 +23,11 @@ App::App(int &argc, char **argv) : QApplication(argc, argv)
 int App::run(int argc, char *argv[])
 {
     App app(argc, argv);
-    app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     StartupScreen *splash = StartupScreen::instance();
     splash->show();
     splash->repaint(); // drawn at once, before any event is handled
+    // The frameless splash shows no icon: rendering it waits until the
+    // splash is up.
+    app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     return app.exec();
 }
