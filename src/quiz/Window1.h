@@ -241,6 +241,8 @@ public:
     // ---- Keyboard ----
     int DrawDot(int a);
     int DrawGDot(int n);
+    // Moves the sounding-note marker (Oval1) onto the key of a note number.
+    void placeNoteMarker(int note);
     void Canvas2_MouseDown(int x, int y);
     void Canvas2_MouseUp(int x, int y);
     void BoxShow_Action();

@@ -72,7 +72,7 @@ void Window1::NoteLight_MouseDown(int k)
     m_pressNote = ActualNote[k + 1];
     startNote(m_pressNote);
     Oval1->show();
-    Oval1->move(DrawDot(m_pressNote), Oval1->y());
+    placeNoteMarker(m_pressNote);
 }
 
 void Window1::NoteLight_MouseUp(int k)
@@ -97,7 +97,7 @@ void Window1::IntBox_MouseDown(int i)
     m_pressNote = ActualNote[i + 1] + code;
     startNote(m_pressNote);
     Oval1->show();
-    Oval1->move(DrawDot(m_pressNote), Oval1->y());
+    placeNoteMarker(m_pressNote);
 }
 
 void Window1::IntBox_MouseUp(int i)

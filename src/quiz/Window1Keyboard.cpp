@@ -18,6 +18,13 @@ int Window1::DrawDot(int a)
     return keyboard::noteMarkerLeft(a);
 }
 
+void Window1::placeNoteMarker(int note)
+{
+    // DrawDot sets the marker's Top first; only then is its Top read.
+    const int left = DrawDot(note);
+    Oval1->move(left, Oval1->y());
+}
+
 int Window1::DrawGDot(int n)
 {
     const keyboard::MarkerBox box = keyboard::pressedKeyMarker(n);
@@ -36,7 +43,9 @@ void Window1::Canvas2_MouseDown(int x, int y)
         return; // the strip left of the first key plays nothing
     playingnote = key;
     RoundRectangle2->show();
-    RoundRectangle2->move(DrawGDot(playingnote), RoundRectangle2->y());
+    // DrawGDot sets the marker's Top and size first; only then is its Top read.
+    const int left = DrawGDot(playingnote);
+    RoundRectangle2->move(left, RoundRectangle2->y());
     m_keyboardNote = playingnote + keyboard::LowestNote;
     startNote(m_keyboardNote);
 }

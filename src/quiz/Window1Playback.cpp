@@ -115,7 +115,7 @@ void Window1::TimerWork()
     const int note = ActualNote[position];
     NotePlayer1->playNoteAt(note, 100, m_tickDue);
     Oval1->show();
-    Oval1->move(DrawDot(note), Oval1->y());
+    placeNoteMarker(note);
     InputFocus();
     LastNote = note;
 
