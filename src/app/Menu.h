@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
+#include <functional>
+
+class QAction;
 class QMenuBar;
 class QWidget;
 
@@ -20,6 +24,10 @@ public:
 };
 
 // The one menu definition that every window except the splash carries.
+// The toolkit gives each window its own menu bar object; they are all built
+// from this definition and follow its item texts, so a text change made from
+// any window shows in every window. The commands of a bar go to the window
+// that carries it.
 class Menu : public QObject
 {
     Q_OBJECT
@@ -28,6 +36,13 @@ public:
 
     // Builds the menu bar of a window; its commands go to target.
     QMenuBar *createMenuBar(QWidget *window, MenuTarget *target);
+
+    // The item of the given name ("aboutZARN", "MouseTipsMenu", ...) in a
+    // window's menu bar, or nullptr.
+    static QAction *item(QWidget *window, const QString &name);
+
+    // What Quit does: ends the program. Replaceable in tests.
+    static std::function<void()> quitHandler;
 
     QString mouseTipsText() const { return m_mouseTipsText; }
     void setMouseTipsText(const QString &text);

@@ -1,9 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "app/Menu.h"
 
-// Stand-in: the full window is being built separately.
-class License : public QWidget
+#include <QMainWindow>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// The licence agreement: the program's licence in a scrolling text area.
+// Its menu answers About and Quit.
+class License : public QMainWindow, public MenuTarget
 {
     Q_OBJECT
 public:
@@ -11,6 +17,15 @@ public:
     static License *instance();
     static License *existing();
 
+    // The licence the program is distributed under, as compiled in.
+    static QString licenceText();
+
+    QPlainTextEdit *EditField1 = nullptr;
+    QPushButton *PushButton1 = nullptr;
+
+    bool aboutZARN_Action() override;
+
 private:
     License();
+    void PushButton1_Action();
 };
