@@ -92,11 +92,7 @@ bool Picture::drawsFromSource() const
 
 QImage Picture::baseAt(const QSize &pixels) const
 {
-    // At its own size an opaque picture's pixels are that very rendering:
-    // drawing it again from the source would only double the cost of a
-    // first paint (the splash's backdrop: 24 ms).
-    const bool pixelsAreTheRendering = pixels == m_image.size() && !m_transparent;
-    if (drawsFromSource() && !pixelsAreTheRendering) {
+    if (drawsFromSource()) {
         if (!m_renderer)
             m_renderer = std::make_shared<QSvgRenderer>(m_source);
         if (m_renderer->isValid()) {
