@@ -72,10 +72,12 @@ int App::run(int argc, char *argv[])
 {
     catchQuitSignals();
     App app(argc, argv);
-    app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     StartupScreen *splash = StartupScreen::instance();
     splash->show();
     splash->repaint(); // drawn at once, before any event is handled
+    // The frameless splash shows no icon: rendering it waits until the
+    // splash is up.
+    app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     quitOnSignals(app);
     const int code = app.exec();
     // The main window owns the synthesizer: end it while the application

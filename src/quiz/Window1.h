@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -315,4 +316,6 @@ private:
     QPushButton *m_default = nullptr;
     int m_pressNote = -1;    // note sounded by a held note light or interval box
     int m_keyboardNote = -1; // note sounded by a held key of the keyboard
+    // When the current tick of the note clock was due; empty before the first.
+    std::chrono::steady_clock::time_point m_tickDue{};
 };

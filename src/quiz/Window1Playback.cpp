@@ -35,6 +35,9 @@ void Window1::SliderTempo_ValueChanged()
     TRowTimer->setInterval(period);
     TRowEndTimer->setInterval(period);
     StaticText1->setText(QString::number(roundHalfUp(60000.0 / period)));
+    // A running timer restarts its wait: the next tick is one new period away.
+    if (TRowTimer->isActive())
+        m_tickDue = std::chrono::steady_clock::now();
 }
 
 void Window1::SliderRepeat_ValueChanged()
@@ -87,6 +90,7 @@ void Window1::ButtonPlay_Action()
     ButtonStop->setEnabled(true);
     setDefaultButton(ButtonStop);
     TRowTimer->start();
+    m_tickDue = {};
     // The first note sounds at once, without waiting for the first tick.
     TimerWork();
 }
@@ -98,11 +102,18 @@ void Window1::TRowTimer_Action()
 
 void Window1::TimerWork()
 {
+    // The notes go to the player with the time their tick was due, so that
+    // they sound on the grid however late the tick runs.
+    const auto now = std::chrono::steady_clock::now();
+    const auto period = std::chrono::milliseconds(notePeriod());
+    m_tickDue = m_tickDue == std::chrono::steady_clock::time_point{} || now - m_tickDue > 2 * period
+        ? now
+        : m_tickDue + period;
     position = std::clamp(position + RepeatToggle, 1, NumInts + 1);
-    stopNote(LastNote);
+    NotePlayer1->playNoteAt(LastNote, 0, m_tickDue);
     Oval1->hide();
     const int note = ActualNote[position];
-    startNote(note);
+    NotePlayer1->playNoteAt(note, 100, m_tickDue);
     Oval1->show();
     placeNoteMarker(note);
     InputFocus();
@@ -139,10 +150,12 @@ void Window1::TRowEndTimer_Action()
     ButtonPlay->setEnabled(true);
     setDefaultButton(ButtonPlay);
     ButtonStop->setEnabled(false);
-    stopNote(ActualNote[std::clamp(position, 1, 11)]);
+    // The last note lasts one note length in the sound too.
+    const auto due = m_tickDue + std::chrono::milliseconds(notePeriod());
+    NotePlayer1->playNoteAt(ActualNote[std::clamp(position, 1, 11)], 0, due);
     // A repeat change during the last note moved the position; the note
     // that sounds is the one started last.
-    stopNote(LastNote);
+    NotePlayer1->playNoteAt(LastNote, 0, due);
     Oval1->hide();
 }
 

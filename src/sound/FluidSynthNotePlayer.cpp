@@ -98,6 +98,11 @@ FluidSynthNotePlayer::~FluidSynthNotePlayer()
 
 void FluidSynthNotePlayer::playNote(int note, int velocity)
 {
+    playNoteAt(note, velocity, {});
+}
+
+void FluidSynthNotePlayer::playNoteAt(int note, int velocity, std::chrono::steady_clock::time_point when)
+{
     if (note < 0 || note > 127 || velocity < 0)
         return;
     velocity = std::min(velocity, 127);
@@ -124,8 +129,16 @@ void FluidSynthNotePlayer::playNote(int note, int velocity)
     }
     // Played straight from here: a round trip through the worker would only
     // add latency. The synthesizer's own lock orders it with the audio thread.
-    if (direct)
-        execute({Command::Note, note, velocity});
+    if (!direct)
+        return;
+    if (when != Clock::time_point{} && m_scheduling) {
+        m_schedule.add(when, note, velocity);
+        return;
+    }
+    // A note stopped directly (Stop, a released key) must not start later.
+    if (velocity == 0)
+        m_schedule.cancel(note);
+    execute({Command::Note, note, velocity});
 }
 
 void FluidSynthNotePlayer::setInstrument(int program)
@@ -171,8 +184,13 @@ std::vector<float> FluidSynthNotePlayer::renderFloat(int frames)
 {
     if (m_options.audioOutput || frames <= 0 || !isReady())
         return {};
+    std::vector<float> left(static_cast<std::size_t>(frames)), right(static_cast<std::size_t>(frames));
+    m_schedule.render(m_synth, frames, left.data(), right.data());
     std::vector<float> buffer(std::size_t(frames) * 2);
-    fluid_synth_write_float(m_synth, frames, buffer.data(), 0, 2, buffer.data(), 1, 2);
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        buffer[2 * i] = left[i];
+        buffer[2 * i + 1] = right[i];
+    }
     return buffer;
 }
 
@@ -309,6 +327,7 @@ bool FluidSynthNotePlayer::load()
         reportOnce("FluidSynth could not start" + becauseOfFluid() + "; notes are silent.");
         return false;
     }
+    m_scheduling = m_options.fileOutput.empty();
     if (m_options.audioOutput) {
         // Its time moves with the audio rendered, which tells a live output
         // from one that died under us.
@@ -347,13 +366,23 @@ void FluidSynthNotePlayer::openStream()
     }
     for (const std::string &driver : drivers) {
         fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
-        m_driver = new_fluid_audio_driver(m_settings, m_synth);
+        m_driver = m_scheduling ? new_fluid_audio_driver2(m_settings, renderCallback, this)
+                                : new_fluid_audio_driver(m_settings, m_synth);
         if (m_driver)
             return;
     }
     reportOnce("no audio output could be opened" + becauseOfFluid()
                + "; notes are silent. Start the desktop's sound server, or install the Debian package "
                  "pipewire-pulse or pulseaudio.");
+}
+
+int FluidSynthNotePlayer::renderCallback(void *data, int len, int, float *[], int nout, float *out[])
+{
+    auto *self = static_cast<FluidSynthNotePlayer *>(data);
+    if (nout < 2)
+        return FLUID_FAILED;
+    self->m_schedule.render(self->m_synth, len, out[0], out[1]);
+    return FLUID_OK;
 }
 
 void FluidSynthNotePlayer::closeStream()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sound/NotePlayer.h"
+#include "sound/ScheduledNotes.h"
 #include "sound/SoundFontSearch.h"
 
 #include <fluidsynth/types.h>
@@ -67,6 +68,7 @@ public:
     FluidSynthNotePlayer &operator=(const FluidSynthNotePlayer &) = delete;
 
     void playNote(int note, int velocity) override;
+    void playNoteAt(int note, int velocity, std::chrono::steady_clock::time_point when) override;
     void setInstrument(int program) override;
 
     // Waits until loading has ended (well or not) and every queued call is
@@ -95,6 +97,7 @@ private:
     void openStream();
     void closeStream();
     void reportOnce(const std::string &line);
+    static int renderCallback(void *data, int len, int nfx, float *fx[], int nout, float *out[]);
 
     Options m_options;
     fluid_settings_t *m_settings = nullptr;
@@ -119,6 +122,10 @@ private:
     unsigned m_lastTick = 0;                           // worker only
     std::chrono::steady_clock::time_point m_lastProgress; // worker only
     std::string m_problem;
+    ScheduledNotes m_schedule{SampleRate};
+    // Sound is rendered through m_schedule (not the file output): timed
+    // notes can wait for their frame.
+    bool m_scheduling = false;
 
     std::thread m_worker;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 // The General MIDI synthesizer the quiz plays through, used through exactly
@@ -14,6 +15,15 @@ public:
 
     // velocity 1..127 starts the note, 0 stops it.
     virtual void playNote(int note, int velocity) = 0;
+    // The same, meant to sound at `when` (an ideal time on the steady clock,
+    // such as a tick of the note clock): notes given this way keep their
+    // spacing in the sound, whatever the lateness of the calls. By default
+    // the note is played at once.
+    virtual void playNoteAt(int note, int velocity, std::chrono::steady_clock::time_point when)
+    {
+        (void)when;
+        playNote(note, velocity);
+    }
     // General MIDI program number, 1..128.
     virtual void setInstrument(int program) = 0;
 };
