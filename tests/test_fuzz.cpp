@@ -993,6 +993,9 @@ private Q_SLOTS:
                 alert->close();
             }
         });
+        // Return pushes the default button ("New") from a control that does
+        // not take Return itself.
+        w->SliderTempo->setFocus();
         QTest::keyClick(window, Qt::Key_Return);
         QVERIFY(alertShown);
         QTest::mouseRelease(window, Qt::LeftButton, {}, centre(w->AutoButton1));
