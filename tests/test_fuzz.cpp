@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +46,20 @@
 #include <random>
 
 namespace {
+
+// A key press may close its window (a dialog's Return or Escape) and take the
+// native window with it: the release then goes nowhere rather than to freed
+// memory.
+void keyClickSafely(QWidget *window, Qt::Key key, Qt::KeyboardModifiers mods = {})
+{
+    QPointer<QWindow> handle = window->windowHandle();
+    if (!handle)
+        return;
+    QTest::keyPress(handle.data(), key, mods);
+    if (handle)
+        QTest::keyRelease(handle.data(), key, mods);
+}
+
 
 enum class Win { Main, Stats, Info, About, Licence, Alert, Popup };
 
@@ -744,7 +759,7 @@ private:
             break;
         case Act::Key:
             if (window)
-                QTest::keyClick(window->windowHandle(), Qt::Key(a.key), mods);
+                keyClickSafely(window, Qt::Key(a.key), mods);
             break;
         case Act::MenuCommand:
             if (window) {
@@ -787,8 +802,8 @@ private:
             if (window) {
                 switch (a.item) {
                 case 0: window->close(); break;
-                case 1: QTest::keyClick(window->windowHandle(), Qt::Key_Return); break;
-                case 2: QTest::keyClick(window->windowHandle(), Qt::Key_Escape); break;
+                case 1: keyClickSafely(window, Qt::Key_Return); break;
+                case 2: keyClickSafely(window, Qt::Key_Escape); break;
                 default:
                     for (QPushButton *b : window->findChildren<QPushButton *>())
                         if (b->isDefault() && b->isVisible()) {
