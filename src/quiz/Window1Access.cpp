@@ -36,9 +36,11 @@ QString spokenInterval(int code)
 {
     if (code == 0 || code < -12 || code > 12)
         return QStringLiteral("no answer");
-    return QStringLiteral("%1 a %2")
-        .arg(code > 0 ? QStringLiteral("up") : QStringLiteral("down"))
-        .arg(QLatin1String(IntervalWords[std::abs(code) - 1]));
+    const size_t size = static_cast<size_t>(std::abs(code));
+    return QStringLiteral("%1 %2 %3")
+        .arg(code > 0 ? QStringLiteral("up") : QStringLiteral("down"),
+             size == 12 ? QStringLiteral("an") : QStringLiteral("a"),
+             QLatin1String(IntervalWords[size - 1]));
 }
 
 void setName(QWidget *w, const QString &name)
