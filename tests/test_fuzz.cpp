@@ -34,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,24 +43,45 @@
 #include <cstdlib>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 
 namespace {
 
-// A key press may close its window (a dialog's Return or Escape) and take the
-// native window with it: the release then goes nowhere rather than to freed
-// memory.
+// A key may close its window (a dialog's Return or Escape, Space on its
+// button) and take the native window with it. Qt Test sends a modifier's
+// press and release as events of their own, all to the window it was given,
+// so a release after the window went away reached freed memory; here each
+// event goes only to a window that still exists.
 void keyClickSafely(QWidget *window, Qt::Key key, Qt::KeyboardModifiers mods = {})
 {
     QPointer<QWindow> handle = window->windowHandle();
-    if (!handle)
-        return;
-    QTest::keyPress(handle.data(), key, mods);
-    if (handle)
-        QTest::keyRelease(handle.data(), key, mods);
+    const char ascii = QTest::keyToAscii(key);
+    const QString text = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
+    auto send = [&](bool press, int code, Qt::KeyboardModifiers state, const QString &chars) {
+        if (handle)
+            QTest::simulateEvent(handle.data(), press, code, state, chars, false);
+    };
+    static constexpr std::pair<Qt::KeyboardModifier, Qt::Key> modifierKeys[] = {
+        {Qt::ShiftModifier, Qt::Key_Shift},
+        {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::AltModifier, Qt::Key_Alt},
+        {Qt::MetaModifier, Qt::Key_Meta}};
+    Qt::KeyboardModifiers held;
+    for (const auto &[modifier, modifierKey] : modifierKeys)
+        if (mods & modifier) {
+            send(true, modifierKey, held, {});
+            held |= modifier;
+        }
+    send(true, key, held, text);
+    send(false, key, held, text);
+    for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it)
+        if (mods & it->first) {
+            send(false, it->second, held, {});
+            held &= ~it->first;
+        }
 }
-
 
 enum class Win { Main, Stats, Info, About, Licence, Alert, Popup };
 
@@ -161,6 +183,15 @@ long residentBytes()
     long size = 0, resident = 0;
     statm >> size >> resident;
     return resident * sysconf(_SC_PAGESIZE);
+}
+
+// Bytes the heap has handed out and not yet taken back: apart from the
+// resident size, this tells growth of the program's data from a heap that
+// only holds on to freed memory.
+double heapInUseMB()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return double(heap.uordblks + heap.hblkhd) / 1048576.0;
 }
 
 // Holds back the quiz's own timers so that time passes only when the fuzzer
@@ -930,8 +961,8 @@ class TestFuzz : public QObject
             if (done == 10000)
                 rssEarly = residentBytes();
             if (done % 50000 == 0 || (!soak && done % 10000 == 0)) {
-                std::printf("fuzz: %d actions, %.0f s, RSS %.1f MB\n", done, clock.elapsed() / 1000.0,
-                            residentBytes() / 1048576.0);
+                std::printf("fuzz: %d actions, %.0f s, RSS %.1f MB, heap in use %.1f MB\n", done,
+                            clock.elapsed() / 1000.0, residentBytes() / 1048576.0, heapInUseMB());
                 std::fflush(stdout);
             }
         });
