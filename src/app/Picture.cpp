@@ -47,9 +47,10 @@ void removeWhite(QImage &image)
 
 } // namespace
 
-Picture::Picture(QImage image, QString source)
+Picture::Picture(QImage image, QString source, std::shared_ptr<QSvgRenderer> renderer)
     : m_image(std::move(image).convertToFormat(QImage::Format_ARGB32)),
-      m_source(std::move(source))
+      m_source(std::move(source)),
+      m_renderer(std::move(renderer))
 {
     if (!m_source.isEmpty()) {
         m_sourceKey = m_image.cacheKey();

@@ -25,7 +25,9 @@ public:
     Picture() = default;
     // source: the vector source (":/pictures/x.svg") the picture was made
     // from, used to draw it sharply on high-density screens; may be empty.
-    explicit Picture(QImage image, QString source = {});
+    // renderer: that source already parsed, if the caller has it at hand.
+    explicit Picture(QImage image, QString source = {},
+                     std::shared_ptr<QSvgRenderer> renderer = {});
 
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }

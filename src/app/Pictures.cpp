@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace {
 
 Picture *load(const char *name, bool transparent)
@@ -14,14 +16,15 @@ Picture *load(const char *name, bool transparent)
     const QString svgPath = base + QLatin1String(".svg");
     Picture *picture = nullptr;
     if (QFile::exists(svgPath)) {
-        QSvgRenderer svg(svgPath);
-        QImage image(svg.defaultSize(), QImage::Format_ARGB32);
+        // Parsed once: the picture keeps the parsed source for drawing.
+        auto svg = std::make_shared<QSvgRenderer>(svgPath);
+        QImage image(svg->defaultSize(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())));
+        svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(svg->defaultSize())));
         painter.end();
-        picture = new Picture(image, svgPath);
+        picture = new Picture(image, svgPath, std::move(svg));
     } else {
         QImage image(base + QLatin1String(".png"));
         if (image.isNull()) {

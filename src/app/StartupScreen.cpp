@@ -62,6 +62,21 @@ void StartupScreen::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     Pics::Startup1()->draw(p, 0, 0);
+    // Once the splash is on screen, the rest of its time goes to getting the
+    // main window ready, one short step per turn of the event loop.
+    if (!m_preparationStarted) {
+        m_preparationStarted = true;
+        m_preparation = Window1::preparationSteps(devicePixelRatioF());
+        QTimer::singleShot(0, this, &StartupScreen::prepareNext);
+    }
+}
+
+void StartupScreen::prepareNext()
+{
+    if (m_handedOver || m_preparation.isEmpty())
+        return;
+    m_preparation.takeFirst()();
+    QTimer::singleShot(0, this, &StartupScreen::prepareNext);
 }
 
 void StartupScreen::handOver()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+#include <functional>
 
 class QTimer;
 
@@ -28,5 +31,10 @@ protected:
 private:
     StartupScreen();
     void handOver();
+    void prepareNext();
     bool m_handedOver = false;
+    bool m_preparationStarted = false;
+    // What the main window's creation needs, done step by step while the
+    // splash is up (see Window1::preparationSteps).
+    QList<std::function<void()>> m_preparation;
 };

@@ -57,6 +57,10 @@ public:
     static Window1 *create(Services services);
     // What instance() creates the window with (tests replace the synthesizer).
     static void setServicesFactory(std::function<Services()> factory);
+    // Work the window's creation would otherwise wait for (fonts, pictures
+    // rendered at the given pixel ratio), in short steps that can run before
+    // it, in any order and any number of them.
+    static QList<std::function<void()>> preparationSteps(qreal devicePixelRatio);
     ~Window1() override;
 
     // ---- Properties: the quiz state ----

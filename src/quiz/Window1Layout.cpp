@@ -7,6 +7,7 @@
 #include "controls/AutoButton.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
+#include "quiz/DesignFont.h"
 #include "quiz/InstrumentList.h"
 #include "quiz/Window1Content.h"
 #include "staff/StaffClass1.h"
@@ -36,19 +37,6 @@ constexpr std::array<int, 12> IntSelWidth = {38, 38, 38, 38, 34, 36, 34, 38, 38,
 QString member(const char *name, int i)
 {
     return QStringLiteral("%1[%2]").arg(QLatin1String(name)).arg(i);
-}
-
-// Sizes are pixels (the design's points at 72 dpi). "System" is the default
-// UI font; other families fall back to it where the system lacks them.
-QFont designFont(const char *family, int pixels, bool bold = false)
-{
-    QFont font;
-    const QLatin1String name(family);
-    if (name.compare(QLatin1String("system"), Qt::CaseInsensitive) != 0)
-        font.setFamilies({QString(name), font.family()});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
 }
 
 template <class W>
