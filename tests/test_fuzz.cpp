@@ -6,6 +6,7 @@
 // ZARN_FUZZ_SEED=s      the seed of the fresh run (default: from the clock)
 // ZARN_FUZZ_SOAK=1      one long run that also checks the resident memory
 // ZARN_FUZZ_TRACE=1     print every action as it is done
+#include "app/App.h"
 #include "controls/AutoButton.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
@@ -1004,6 +1005,7 @@ public Q_SLOTS:
 private Q_SLOTS:
     void initTestCase()
     {
+        App::applyLook();
         for (const char *scheme : {"mailto", "http", "https", "file"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
         // The headless platform says so at every raise and popup.

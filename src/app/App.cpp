@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QSocketNotifier>
 #include <QStyle>
+#include <QPixmapCache>
 #include <QStyleFactory>
 
 #include <csignal>
@@ -61,11 +62,21 @@ App::App(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("ZARN Dozi"));
     setApplicationVersion(QStringLiteral(ZARN_VERSION));
     setDesktopFileName(QStringLiteral("zarn"));
+    applyLook();
+    setQuitOnLastWindowClosed(true);
+}
+
+void App::applyLook()
+{
     // The windows are drawn on light backdrops of their own: keep a light
     // palette whatever the desktop theme is.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    setPalette(lightPalette());
-    setQuitOnLastWindowClosed(true);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(lightPalette());
+    // The style keeps pixmaps of what it drew, one per size and state of a
+    // control. The program has a few dozen controls, while the default
+    // limit of 10 MB filled up over a long session (a scroll bar dragged
+    // through its sizes in the licence window) and stayed resident.
+    QPixmapCache::setCacheLimit(1024); // kB
 }
 
 int App::run(int argc, char *argv[])

@@ -12,4 +12,7 @@ public:
     // Creates the application, shows the splash screen and runs the event
     // loop; returns the toolkit's exit code.
     static int run(int argc, char *argv[]);
+    // The program's style, palette and style cache, for any QApplication
+    // (tests that run the windows as the program does).
+    static void applyLook();
 };
