@@ -47,15 +47,25 @@ void removeWhite(QImage &image)
 
 } // namespace
 
-Picture::Picture(QImage image, QString source, std::shared_ptr<QSvgRenderer> renderer)
+Picture::Picture(QImage image, QString source)
     : m_image(std::move(image).convertToFormat(QImage::Format_ARGB32)),
-      m_source(std::move(source)),
-      m_renderer(std::move(renderer))
+      m_source(std::move(source))
 {
     if (!m_source.isEmpty()) {
         m_sourceKey = m_image.cacheKey();
         sourcesByKey().insert(m_sourceKey, m_source);
     }
+}
+
+Picture *Picture::fromSvg(const QString &source)
+{
+    QSvgRenderer svg(source);
+    if (!svg.isValid())
+        return nullptr;
+    // Rendered the way baseAt() renders an opaque picture, so that at the
+    // picture's own size the first paint takes these pixels as they are and
+    // needs no parsed source; other sizes parse it again when first drawn.
+    return new Picture(renderSvg(svg, svg.defaultSize(), true), source);
 }
 
 void Picture::setTransparent(bool on)
@@ -85,6 +95,13 @@ void Picture::changed()
     m_cache.clear();
 }
 
+void Picture::releaseRenderings()
+{
+    m_cache.clear();
+    m_cache.shrink_to_fit();
+    m_renderer.reset();
+}
+
 bool Picture::drawsFromSource() const
 {
     // QImage's key changes whenever its pixels are written to.
@@ -94,6 +111,10 @@ bool Picture::drawsFromSource() const
 QImage Picture::baseAt(const QSize &pixels) const
 {
     if (drawsFromSource()) {
+        // At its own size an opaque picture is its pixels, rendered from the
+        // source in just this way when it was made.
+        if (!m_transparent && pixels == m_image.size())
+            return m_image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (!m_renderer)
             m_renderer = std::make_shared<QSvgRenderer>(m_source);
         if (m_renderer->isValid()) {

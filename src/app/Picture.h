@@ -25,9 +25,9 @@ public:
     Picture() = default;
     // source: the vector source (":/pictures/x.svg") the picture was made
     // from, used to draw it sharply on high-density screens; may be empty.
-    // renderer: that source already parsed, if the caller has it at hand.
-    explicit Picture(QImage image, QString source = {},
-                     std::shared_ptr<QSvgRenderer> renderer = {});
+    explicit Picture(QImage image, QString source = {});
+    // A picture of the vector source at its own size, on white.
+    static Picture *fromSvg(const QString &source);
 
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
@@ -61,6 +61,10 @@ public:
     // Kept for callers that write into image(): forgets what was drawn
     // before. Writing into image() is noticed without it too.
     void changed();
+
+    // For a picture no longer on screen: lets go of the renderings kept for
+    // drawing it and of its parsed source. Drawing it again makes them anew.
+    void releaseRenderings();
 
 private:
     bool drawsFromSource() const;

@@ -3,10 +3,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
-
-#include <memory>
 
 namespace {
 
@@ -15,17 +11,9 @@ Picture *load(const char *name, bool transparent)
     const QString base = QStringLiteral(":/pictures/%1").arg(QLatin1String(name));
     const QString svgPath = base + QLatin1String(".svg");
     Picture *picture = nullptr;
-    if (QFile::exists(svgPath)) {
-        // Parsed once: the picture keeps the parsed source for drawing.
-        auto svg = std::make_shared<QSvgRenderer>(svgPath);
-        QImage image(svg->defaultSize(), QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(svg->defaultSize())));
-        painter.end();
-        picture = new Picture(image, svgPath, std::move(svg));
-    } else {
+    if (QFile::exists(svgPath))
+        picture = Picture::fromSvg(svgPath);
+    if (!picture) {
         QImage image(base + QLatin1String(".png"));
         if (image.isNull()) {
             // The packaged set is complete; a missing picture is a packaging

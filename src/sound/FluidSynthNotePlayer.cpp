@@ -3,6 +3,9 @@
 #include "sound/SoundFontCheck.h"
 
 #include <fluidsynth.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -207,6 +210,11 @@ void FluidSynthNotePlayer::execute(const Command &command)
 void FluidSynthNotePlayer::run()
 {
     const bool loaded = load();
+#ifdef __GLIBC__
+    // Reading the SoundFont, and the start-up of the windows meanwhile, freed
+    // a good deal of memory that the heap would otherwise keep resident.
+    malloc_trim(0);
+#endif
     std::unique_lock lock(m_mutex);
     m_loadEnded = true;
     m_lastNote = Clock::now();
@@ -319,6 +327,9 @@ bool FluidSynthNotePlayer::load()
     // memory and of the loading time of a whole General MIDI font.
     fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    // One melody line, its release tails and a few keys held: 64 voices are
+    // plenty, and the default 256 cost about 1 MB more.
+    fluid_settings_setint(m_settings, "synth.polyphony", 64);
     fluid_settings_setint(m_settings, "audio.period-size", m_options.periodFrames);
     fluid_settings_setint(m_settings, "audio.periods", Periods);
 
