@@ -99,7 +99,9 @@ int main(int argc, char *argv[])
     key = QPoint(keyboard->width() / 2, keyboard->height() - 10);
 
     auto press = [&](int n) -> double {
-        QWidget *target = n % 2 ? static_cast<QWidget *>(w->NoteLight[3]) : keyboard;
+        // The light of the row's second note: every row has one, while a
+        // later light is hidden when the random row is shorter.
+        QWidget *target = n % 2 ? static_cast<QWidget *>(w->NoteLight[1]) : keyboard;
         const QPoint at = n % 2 ? QPoint(6, 10) : key;
         heardAt = 0;
         listening = true;
