@@ -122,7 +122,10 @@ int main(int argc, char *argv[])
 
     // Onsets: each note's attack, rendered alone from silence, is matched
     // against the recording within 20 ms of its ideal time; the first note
-    // sets the grid.
+    // sets the grid. The match is normalised by the recording's energy in
+    // the window: a plain product is drawn towards the loud tail of the
+    // note before. It can still be misled where the note before sounds the
+    // same pitch (a repeat starting on the note the last one ended on).
     FluidSynthNotePlayer::Options alone;
     alone.audioOutput = false;
     FluidSynthNotePlayer reference(alone);
@@ -144,9 +147,12 @@ int main(int argc, char *argv[])
         long best = -1;
         double bestScore = -1e30;
         for (long d = std::max(0L, from); d <= to && d + long(t.size()) <= long(mono.size()); ++d) {
-            double score = 0;
-            for (std::size_t i = 0; i < t.size(); ++i)
+            double score = 0, energy = 1e-12;
+            for (std::size_t i = 0; i < t.size(); ++i) {
                 score += double(mono[d + long(i)]) * t[i];
+                energy += double(mono[d + long(i)]) * mono[d + long(i)];
+            }
+            score /= std::sqrt(energy);
             if (score > bestScore) {
                 bestScore = score;
                 best = d;
