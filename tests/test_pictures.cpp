@@ -3,8 +3,11 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QResource>
 #include <QSet>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -67,6 +70,7 @@ private slots:
     void cornerMasksRoundTheRightHandCorners();
     void composedHonoursFlagAndMask();
     void highDensityIsSharp();
+    void prerenderedSplashMatchesItsSource();
     void drawRendersAtTheDeviceRatio();
     void writtenPixelsAreDrawn();
 };
@@ -447,6 +451,25 @@ void TestPictures::composedHonoursFlagAndMask()
     QCOMPARE(shown.size(), QSize(50, 30));
     QCOMPARE(qAlpha(shown.pixel(2, 2)), 255);
     QCOMPARE(qAlpha(shown.pixel(47, 2)), 0);
+}
+
+// The build renders the splash ahead; what it renders must be what drawing
+// the source gives, and other densities still draw from the source.
+void TestPictures::prerenderedSplashMatchesItsSource()
+{
+    const QString source = QStringLiteral(":/pictures/Startup1.svg");
+    // Stored as raw pixels, to be taken without decoding.
+    const QResource ready(QStringLiteral(":/prerendered/Startup1.rgb32"));
+    QVERIFY(ready.isValid());
+    QCOMPARE(ready.compressionAlgorithm(), QResource::NoCompression);
+    const std::unique_ptr<Picture> fromSource(Picture::fromSvg(source));
+    QVERIFY(fromSource);
+    const QImage expected = fromSource->composed(1.0);
+    const QImage actual = Pics::Startup1()->composed(1.0);
+    QCOMPARE(actual.size(), QSize(736, 534));
+    QCOMPARE(actual.convertToFormat(QImage::Format_ARGB32),
+             expected.convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(Pics::Startup1()->composed(2.0) == fromSource->composed(2.0));
 }
 
 void TestPictures::highDensityIsSharp()

@@ -3,15 +3,45 @@
 #include <QDebug>
 #include <QFile>
 #include <QImage>
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
+
+#include <utility>
 
 namespace {
+
+// The build's rendering of a picture, if it made one: raw pixels in the
+// resources ("ZRGB", width, height, rows of 0xffRRGGBB), taken without any
+// decoding. The image shares the resource's memory until it is converted.
+QImage prerendered(const char *name)
+{
+    const QResource resource(QStringLiteral(":/prerendered/%1.rgb32").arg(QLatin1String(name)));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() < 12 || std::memcmp(resource.data(), "ZRGB", 4) != 0)
+        return {};
+    std::uint32_t size[2];
+    std::memcpy(size, resource.data() + 4, sizeof size);
+    if (size[0] == 0 || size[1] == 0 || size[0] > 4096 || size[1] > 4096
+        || qint64(size[0]) * size[1] * 4 != resource.size() - 12)
+        return {};
+    return QImage(resource.data() + 12, int(size[0]), int(size[1]), QImage::Format_RGB32);
+}
 
 Picture *load(const char *name, bool transparent)
 {
     const QString base = QStringLiteral(":/pictures/%1").arg(QLatin1String(name));
     const QString svgPath = base + QLatin1String(".svg");
     Picture *picture = nullptr;
-    if (QFile::exists(svgPath))
+    // A picture needed before there is time to draw it (the splash) comes
+    // rendered by the build; it still draws from its source at other sizes.
+    if (QFile::exists(svgPath)) {
+        QImage ready = prerendered(name);
+        if (!ready.isNull())
+            picture = new Picture(std::move(ready), svgPath);
+    }
+    if (!picture && QFile::exists(svgPath))
         picture = Picture::fromSvg(svgPath);
     if (!picture) {
         QImage image(base + QLatin1String(".png"));

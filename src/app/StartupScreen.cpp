@@ -63,11 +63,13 @@ void StartupScreen::paintEvent(QPaintEvent *)
     QPainter p(this);
     Pics::Startup1()->draw(p, 0, 0);
     // Once the splash is on screen, the rest of its time goes to getting the
-    // main window ready, one short step per turn of the event loop.
+    // main window ready, one short step per turn of the event loop. The
+    // first step waits until the event loop has sent this paint to the
+    // display (it does so when it next waits), or the splash would show late.
     if (!m_preparationStarted) {
         m_preparationStarted = true;
         m_preparation = Window1::preparationSteps(devicePixelRatioF());
-        QTimer::singleShot(0, this, &StartupScreen::prepareNext);
+        QTimer::singleShot(30, this, &StartupScreen::prepareNext);
     }
 }
 
