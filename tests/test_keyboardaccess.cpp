@@ -1,6 +1,7 @@
 // The main window without a mouse: the Tab chain, the keys of the staff and
 // the instrument list, the focus marks, and a whole exercise done with key
 // presses only.
+#include "QuizFixture.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
 #include "quiz/InstrumentList.h"
@@ -21,6 +22,7 @@ class TestKeyboardAccess : public QObject
 {
     Q_OBJECT
 
+    QuizFixture f;
     Window1 *w = nullptr;
     RecordingNotePlayer *player = nullptr;
 
@@ -80,19 +82,17 @@ class TestKeyboardAccess : public QObject
 private Q_SLOTS:
     void init()
     {
-        Window1::Services services;
-        auto recorder = std::make_unique<RecordingNotePlayer>();
-        player = recorder.get();
-        services.player = std::move(recorder);
-        w = Window1::create(std::move(services));
-        w->show();
+        f.create();
+        w = f.w;
+        player = f.player;
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
     }
     void cleanup()
     {
-        delete w;
+        f.destroy();
         w = nullptr;
+        player = nullptr;
     }
 
     void tabChainFollowsTheWindow()

@@ -1,5 +1,6 @@
 // The main window as it opens: its controls, its start state, its keys, and
 // the places where Qt would differ from the design unless handled.
+#include "QuizFixture.h"
 #include "controls/SimpleControls.h"
 #include "quiz/Window1.h"
 #include "sound/RecordingNotePlayer.h"
@@ -20,6 +21,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+    QuizFixture f;
     Window1 *w = nullptr;
     RecordingNotePlayer *player = nullptr;
 
@@ -32,18 +34,15 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        Window1::Services services;
-        auto recorder = std::make_unique<RecordingNotePlayer>();
-        player = recorder.get();
-        services.player = std::move(recorder);
-        w = Window1::create(std::move(services));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        f.create();
+        w = f.w;
+        player = f.player;
     }
     void cleanup()
     {
-        delete w;
+        f.destroy();
         w = nullptr;
+        player = nullptr;
     }
 
     void stateAfterStartUp()

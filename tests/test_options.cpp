@@ -1,5 +1,6 @@
 // Row options: the interval choice with All and None, Notes Only, Start on
 // C, Show Last Note, Cheat, and the alert when no interval is chosen.
+#include "QuizFixture.h"
 #include "controls/SimpleControls.h"
 #include "controls/cSquareMultiButton.h"
 #include "info/AlertWindow.h"
@@ -17,13 +18,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
-#include <memory>
 
 class TestOptions : public QObject
 {
     Q_OBJECT
 
+    QuizFixture f;
     Window1 *w = nullptr;
     RecordingNotePlayer *player = nullptr;
 
@@ -47,18 +47,15 @@ class TestOptions : public QObject
 private Q_SLOTS:
     void init()
     {
-        Window1::Services services;
-        auto recorder = std::make_unique<RecordingNotePlayer>();
-        player = recorder.get();
-        services.player = std::move(recorder);
-        w = Window1::create(std::move(services));
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        f.create();
+        w = f.w;
+        player = f.player;
     }
     void cleanup()
     {
-        delete w;
+        f.destroy();
         w = nullptr;
+        player = nullptr;
     }
 
     void boxToggleOnlyOnItsSquare()
@@ -200,26 +197,13 @@ private Q_SLOTS:
 
     void cheatShowsTheNamesWithTwoSpaces()
     {
-        // A window whose draws the test scripts: first note 72, then a rising
-        // minor third and a falling fourth, over and over.
-        delete w;
-        auto script = std::make_shared<std::deque<double>>();
-        Window1::Services services;
-        services.player = std::make_unique<RecordingNotePlayer>();
-        services.random = [script] {
-            if (script->empty())
-                return 0.9; // a minor seventh up (or down), never a zero draw
-            const double r = script->front();
-            script->pop_front();
-            return r;
-        };
-        w = Window1::create(std::move(services));
-        w->show();
+        // The draws the test scripts: first note 72, then a rising minor
+        // third and a falling fourth, over and over.
         w->SliderInt->setValue(2);
-        script->push_back(0.5);
+        f.script.push_back(0.5);
         for (int i = 0; i < 5; ++i) {
-            script->push_back((3 + 12.5) / 25.0);
-            script->push_back((-5 + 11.5) / 25.0);
+            f.script.push_back(QuizFixture::drawFor(3));
+            f.script.push_back(QuizFixture::drawFor(-5));
         }
         w->ButtonNew->click();
         QCOMPARE(w->StaticText3->text(), QStringLiteral("+m3  -P4  "));
