@@ -55,6 +55,15 @@ public:
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
 
+    // Chooses intervals 0.. and writes notes 0.. as given.
+    void answer(const QList<int> &intervals, const QList<int> &notes)
+    {
+        for (int i = 0; i < intervals.size(); ++i)
+            chooseInterval(i, intervals[i]);
+        for (int k = 0; k < notes.size(); ++k)
+            writeNote(k, notes[k]);
+    }
+
     void destroy()
     {
         delete w;

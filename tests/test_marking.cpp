@@ -17,14 +17,6 @@ class TestMarking : public QObject
     Q_OBJECT
     QuizFixture f;
 
-    void answer(const QList<int> &intervals, const QList<int> &notes)
-    {
-        for (int i = 0; i < intervals.size(); ++i)
-            f.chooseInterval(i, intervals[i]);
-        for (int k = 0; k < notes.size(); ++k)
-            f.writeNote(k, notes[k]);
-    }
-
     void checkTicks(const QList<int> &intTicks, const QList<int> &noteTicks)
     {
         for (int i = 0; i < 4; ++i) {
@@ -95,7 +87,7 @@ private Q_SLOTS:
 
         // Practice: every tick shows the moment the answer is given.
         CALL(f.newRow(offset, RowInts));
-        CALL(answer(chosen, notes));
+        CALL(f.answer(chosen, notes));
         CALL(checkTicks(intTicks, noteTicks));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(w->IntBox[i]->isVisible());
@@ -106,7 +98,7 @@ private Q_SLOTS:
         // Test: the same answers, hidden until Check, then scored.
         w->RadioTest->setChecked(true);
         CALL(f.newRow(offset, RowInts));
-        CALL(answer(chosen, notes));
+        CALL(f.answer(chosen, notes));
         CALL(checkTicks(intTicks, noteTicks));
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!w->IntBox[i]->isVisible());
@@ -131,7 +123,7 @@ private Q_SLOTS:
     {
         Window1 *w = f.w;
         CALL(f.newRow(0, RowInts));
-        CALL(answer({4, -1}, {72, 76, 75}));
+        CALL(f.answer({4, -1}, {72, 76, 75}));
         CALL(checkTicks({1, 1, 0, 0}, {1, 1, 0, 0}));
         // Note 1 stays where it is, but no longer follows the interval before it.
         f.chooseInterval(0, 5);
@@ -182,7 +174,7 @@ private Q_SLOTS:
     {
         Window1 *w = f.w;
         CALL(f.newRow(0, RowInts));
-        CALL(answer({4, -1, 2, -3}, {72, 76, 75, 77, 74}));
+        CALL(f.answer({4, -1, 2, -3}, {72, 76, 75, 77, 74}));
         CALL(f.newRow(0, RowInts));
         CALL(checkTicks({0, 0, 0, 0}, {0, 0, 0, 0}));
         for (int i = 0; i < 10; ++i)

@@ -21,14 +21,6 @@ class TestTestMode : public QObject
     Q_OBJECT
     QuizFixture f;
 
-    void answer(const QList<int> &intervals, const QList<int> &notes)
-    {
-        for (int i = 0; i < intervals.size(); ++i)
-            f.chooseInterval(i, intervals[i]);
-        for (int k = 0; k < notes.size(); ++k)
-            f.writeNote(k, notes[k]);
-    }
-
     // Which of the boxes of intervals 0..3 and notes 1..4 are in sight.
     QString boxesShown() const
     {
@@ -90,7 +82,7 @@ private Q_SLOTS:
         Window1 *w = f.w;
         CALL(newTestRow());
         // Note 1 and interval 2 are wrong; note 3 then does not follow either.
-        CALL(answer({4, -1, 3, -3}, {72, 77, 76, 77, 74}));
+        CALL(f.answer({4, -1, 3, -3}, {72, 77, 76, 77, 74}));
         QCOMPARE(boxesShown(), QStringLiteral("---- ----"));
         w->ButtonCheck->click();
         QCOMPARE(boxesShown(), QStringLiteral("IIII NNNN"));
@@ -126,7 +118,7 @@ private Q_SLOTS:
         Window1 *w = f.w;
         f.now = 5000.0;
         CALL(newTestRow());
-        CALL(answer(Right, RightNotes));
+        CALL(f.answer(Right, RightNotes));
         f.now = 5000.0 + seconds;
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 1);
@@ -146,7 +138,7 @@ private Q_SLOTS:
         f.now = 1000.0;
         CALL(newTestRow());
         QVERIFY(!w->PushStats->isVisible());
-        CALL(answer({4, -2, 2, -3}, RightNotes)); // interval 1 and note 2 wrong
+        CALL(f.answer({4, -2, 2, -3}, RightNotes)); // interval 1 and note 2 wrong
         f.now = 1030.0;
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 1);
@@ -181,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(w->StaticTestTime->text(), QString());
         QCOMPARE(w->StaticAvTime->text(), QStringLiteral("1.5 min."));
         QCOMPARE(w->StaticAvScore->text(), QStringLiteral("88%"));
-        CALL(answer(Right, RightNotes));
+        CALL(f.answer(Right, RightNotes));
         f.now = 1260.0;
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 3);
@@ -196,7 +188,7 @@ private Q_SLOTS:
     {
         Window1 *w = f.w;
         CALL(newTestRow());
-        CALL(answer({3, -2, 1, -4}, {72, 75, 73, 74, 70})); // 50 %
+        CALL(f.answer({3, -2, 1, -4}, {72, 75, 73, 74, 70})); // 50 %
         for (int n = 0; n < 991; ++n) {
             QCOMPARE(w->hist.Counter1, n);
             w->ButtonCheck->click();
@@ -206,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(w->hist.TimeTo100s[990], 800.0);
         QCOMPARE(w->hist.Scores[991], 0.0);
         // The next Check writes entry 0 again, and averages over it alone.
-        CALL(answer({4, -1, 2, 100}, RightNotes)); // 75 %
+        CALL(f.answer({4, -1, 2, 100}, RightNotes)); // 75 %
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 1);
         QCOMPARE(w->hist.Scores[0], 75.0);
@@ -227,7 +219,7 @@ private Q_SLOTS:
         Window1 *w = f.w;
         if (test) {
             CALL(newTestRow());
-            CALL(answer({5, -2}, {72, 77})); // every position changes at Solve
+            CALL(f.answer({5, -2}, {72, 77})); // every position changes at Solve
             w->ButtonCheck->click();
         } else {
             CALL(f.newRow(0, RowInts));
@@ -255,7 +247,7 @@ private Q_SLOTS:
     {
         Window1 *w = f.w;
         CALL(newTestRow());
-        CALL(answer({4, -2, 2, -3}, RightNotes));
+        CALL(f.answer({4, -2, 2, -3}, RightNotes));
         w->ButtonCheck->click();
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 2);
@@ -280,7 +272,7 @@ private Q_SLOTS:
 
         CALL(newTestRow());
         QCOMPARE(w->hist.Counter1, 0);
-        CALL(answer(Right, RightNotes));
+        CALL(f.answer(Right, RightNotes));
         w->ButtonCheck->click();
         QCOMPARE(w->hist.Counter1, 1);
         QCOMPARE(w->hist.AverageScores[0], 100.0);
@@ -296,7 +288,7 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(w->IntMenu[i]->currentText(),
                      QString::fromStdString(w->ConvertInterval(RowInts[i])));
-        CALL(answer({}, RightNotes));
+        CALL(f.answer({}, RightNotes));
         w->ButtonCheck->click();
         QCOMPARE(boxesShown(), QStringLiteral("---- NNNN"));
         QCOMPARE(w->hist.Scores[0], 100.0);
