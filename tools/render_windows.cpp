@@ -1,5 +1,10 @@
-// Renders the main window in a few states to PNG files, offscreen, for review:
+// Renders the main window in a few states, and the other windows, to PNG
+// files, offscreen, for review:
 //   QT_QPA_PLATFORM=offscreen zarn_render OUTDIR
+#include "app/App.h"
+#include "info/AquaAboutBox.h"
+#include "info/InfoWindow.h"
+#include "info/License.h"
 #include "quiz/Window1.h"
 #include "sound/RecordingNotePlayer.h"
 #include "staff/StaffClass1.h"
@@ -10,14 +15,13 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleFactory>
+
+#include <utility>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    app.setPalette(app.style()->standardPalette());
+    App::applyLook();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 
@@ -44,6 +48,15 @@ int main(int argc, char *argv[])
     w->PushStats_Action(Qt::ControlModifier | Qt::ShiftModifier);
     GraphWindow *stats = GraphWindow::existing();
     stats->grab().save(out + QStringLiteral("/stats-demo.png"));
+
+    const std::pair<QWidget *, const char *> others[] = {{AquaAboutBox::instance(), "about"},
+                                                         {InfoWindow::instance(), "instructions"},
+                                                         {License::instance(), "licence"}};
+    for (const auto &[window, name] : others) {
+        window->show();
+        window->grab().save(out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
+        window->close();
+    }
     delete w;
     return 0;
 }
