@@ -3,8 +3,8 @@
 // SoundFont. A thread stands in for the audio device: every 8 ms it takes
 // 384 frames from the synthesizer, as a 48 kHz output with 8 ms periods
 // would. Note onsets are found in the rendered audio and compared with the
-// ideal grid measured from the first note (each note found by matching its
-// attack rendered alone).
+// ideal grid measured from the first note (each note found by aligning the
+// recording with the same notes rendered offline on the ideal grid).
 //   zarn_bench_rhythm [busy]   (busy: the UI thread is blocked 30 ms at a time)
 // Prints "notes expected, notes found, median |error| ms, max |error| ms".
 #include "quiz/Window1.h"
@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <map>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -49,8 +48,13 @@ public:
             started.push_back(note);
         m_inner->playNoteAt(note, velocity, when);
     }
-    void setInstrument(int program) override { m_inner->setInstrument(program); }
+    void setInstrument(int program) override
+    {
+        instrument = program;
+        m_inner->setInstrument(program);
+    }
     std::vector<int> started;
+    int instrument = 1;
 
 private:
     std::unique_ptr<NotePlayer> m_inner;
@@ -120,46 +124,31 @@ int main(int argc, char *argv[])
     rendering = false;
     device.join();
 
-    // Onsets: each note's attack, rendered alone from silence, is matched
-    // against the recording within 20 ms of its ideal time; the first note
-    // sets the grid. The match is normalised by the recording's energy in
-    // the window: a plain product is drawn towards the loud tail of the
-    // note before. It can still be misled where the note before sounds the
-    // same pitch (a repeat starting on the note the last one ended on).
+    // Onsets: the same notes are rendered offline on the ideal grid (each
+    // note stops the one before it, as the quiz does) by a second synthesizer
+    // with the same settings and instrument. Every note's stretch of the
+    // recording is then aligned with the same stretch of that reference: the
+    // shift with the best normalised correlation is the note's onset error.
+    // Both hold the whole sound (the note before dying away included), so a
+    // note that follows the same pitch is found as surely as any other.
     FluidSynthNotePlayer::Options alone;
     alone.audioOutput = false;
     FluidSynthNotePlayer reference(alone);
     (void)reference.waitUntilSettled(std::chrono::seconds(20));
-    std::map<int, std::vector<float>> attack;
+    reference.setInstrument(tap->instrument);
+    (void)reference.renderFloat(Period); // the program change takes effect
+    const int step = Rate / 10;
+    std::vector<float> ideal;
+    int previous = -1;
     for (int note : tap->started) {
-        if (attack.count(note))
-            continue;
+        if (previous >= 0)
+            reference.playNote(previous, 0);
         reference.playNote(note, 100);
-        const std::vector<float> frames = reference.renderFloat(Template);
-        reference.playNote(note, 0);
-        (void)reference.renderFloat(3 * Rate); // the release dies away
-        std::vector<float> m;
+        previous = note;
+        const std::vector<float> frames = reference.renderFloat(step);
         for (std::size_t i = 0; i + 1 < frames.size(); i += 2)
-            m.push_back(frames[i] + frames[i + 1]);
-        attack[note] = m;
+            ideal.push_back(frames[i] + frames[i + 1]);
     }
-    auto bestMatch = [&](const std::vector<float> &t, long from, long to) {
-        long best = -1;
-        double bestScore = -1e30;
-        for (long d = std::max(0L, from); d <= to && d + long(t.size()) <= long(mono.size()); ++d) {
-            double score = 0, energy = 1e-12;
-            for (std::size_t i = 0; i < t.size(); ++i) {
-                score += double(mono[d + long(i)]) * t[i];
-                energy += double(mono[d + long(i)]) * mono[d + long(i)];
-            }
-            score /= std::sqrt(energy);
-            if (score > bestScore) {
-                bestScore = score;
-                best = d;
-            }
-        }
-        return best;
-    };
     long start = 0;
     while (start < long(mono.size()) && std::fabs(mono[start]) < 1e-6f)
         ++start;
@@ -167,16 +156,56 @@ int main(int argc, char *argv[])
         std::printf("silent\n");
         return 1;
     }
-    const long first = bestMatch(attack[tap->started[0]], start - 64, start + 64);
+    // The shift of the recording against the reference around frame `at` of
+    // the reference: the best of -search..search.
+    constexpr int Before = 256;
+    auto bestShift = [&](long origin, long at, long search) {
+        long best = 0;
+        double bestScore = -2;
+        for (long d = -search; d <= search; ++d) {
+            const long from = origin + at + d - Before;
+            if (from < 0 || from + Before + Template > long(mono.size()) || at - Before < 0
+                || at + Template > long(ideal.size()))
+                continue;
+            double product = 0, a = 1e-12, b = 1e-12;
+            for (long i = 0; i < Before + Template; ++i) {
+                const double r = mono[from + i], t = ideal[at - Before + i];
+                product += r * t;
+                a += r * r;
+                b += t * t;
+            }
+            const double score = product / std::sqrt(a * b);
+            if (score > bestScore) {
+                bestScore = score;
+                best = d;
+            }
+        }
+        return best;
+    };
+    // The first note sets the grid: its attack against the reference's.
+    long first = start;
+    {
+        long best = start;
+        double bestScore = -2;
+        for (long d = std::max(0L, start - 64); d <= start + 64 && d + Template <= long(mono.size()); ++d) {
+            double product = 0, a = 1e-12, b = 1e-12;
+            for (long i = 0; i < Template; ++i) {
+                product += double(mono[d + i]) * ideal[i];
+                a += double(mono[d + i]) * mono[d + i];
+                b += double(ideal[i]) * ideal[i];
+            }
+            if (product / std::sqrt(a * b) > bestScore) {
+                bestScore = product / std::sqrt(a * b);
+                best = d;
+            }
+        }
+        first = best;
+    }
     std::vector<double> errors;
-    const int step = Rate / 10;
     const int search = Rate / 50;
     for (int k = 1; k < int(tap->started.size()); ++k) {
-        const long ideal = first + long(k) * step;
-        const long found = bestMatch(attack[tap->started[k]], ideal - search, ideal + search);
-        if (found < 0)
-            continue;
-        errors.push_back(1000.0 * double(found - ideal) / Rate);
+        const long d = bestShift(first, long(k) * step, search);
+        errors.push_back(1000.0 * double(d) / Rate);
     }
     std::vector<double> absErrors;
     for (double x : errors)
