@@ -11,7 +11,6 @@
 #include <QSocketNotifier>
 #include <QStyle>
 #include <QPixmapCache>
-#include <QStyleFactory>
 
 #include <csignal>
 #include <fcntl.h>
@@ -70,7 +69,7 @@ void App::applyLook()
 {
     // The windows are drawn on light backdrops of their own: keep a light
     // palette whatever the desktop theme is.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setPalette(lightPalette());
     // The style keeps pixmaps of what it drew, one per size and state of a
     // control. The program has a few dozen controls, while the default

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 QPalette lightPalette()
 {
@@ -38,15 +39,57 @@ void keepLightColours(QWidget *window)
 
 namespace {
 
-class FocusRingStyle : public QProxyStyle
+// The palettes seen so far, one per set of colours. A program draws with a
+// handful; past the limit a palette is used as it comes.
+QPalette steadyPalette(const QPalette &palette)
+{
+    static std::vector<QPalette> known;
+    for (const QPalette &p : known)
+        if (p == palette)
+            return p;
+    if (known.size() < 32)
+        known.push_back(palette);
+    return palette;
+}
+
+// Lends the option a steady palette of the same colours for one drawing call.
+class SteadyOption
 {
 public:
-    FocusRingStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    explicit SteadyOption(const QStyleOption *option)
+    {
+        if (!option)
+            return;
+        const QPalette steady = steadyPalette(option->palette);
+        if (steady.cacheKey() == option->palette.cacheKey())
+            return;
+        // The options are the callers' own temporaries, lent for the call;
+        // the palette put in has the same colours and goes back afterwards.
+        m_option = const_cast<QStyleOption *>(option);
+        m_saved = m_option->palette;
+        m_option->palette = steady;
+        m_option->palette.setCurrentColorGroup(m_saved.currentColorGroup());
+    }
+    ~SteadyOption()
+    {
+        if (m_option)
+            m_option->palette = m_saved;
+    }
+    SteadyOption(const SteadyOption &) = delete;
+    SteadyOption &operator=(const SteadyOption &) = delete;
 
+private:
+    QStyleOption *m_option = nullptr;
+    QPalette m_saved;
+};
+
+class FocusRingStyle : public SteadyPaletteStyle
+{
+public:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
-        QProxyStyle::drawControl(element, option, painter, widget);
+        SteadyPaletteStyle::drawControl(element, option, painter, widget);
         if (element == CE_PushButton && (option->state & State_HasFocus)) {
             painter->save();
             QPen pen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine);
@@ -59,6 +102,29 @@ public:
 };
 
 } // namespace
+
+SteadyPaletteStyle::SteadyPaletteStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+void SteadyPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                       const QWidget *widget) const
+{
+    const SteadyOption steady(option);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void SteadyPaletteStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                     const QWidget *widget) const
+{
+    const SteadyOption steady(option);
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void SteadyPaletteStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                            QPainter *painter, const QWidget *widget) const
+{
+    const SteadyOption steady(option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
 
 QStyle *focusRingStyle()
 {

@@ -1,6 +1,7 @@
 #include "quiz/InstrumentList.h"
 
 #include "app/Pictures.h"
+#include "app/Theme.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -190,7 +191,7 @@ private:
 };
 
 // The list's scroll bar is 16 pixels wide whatever the platform's usual width.
-class ScrollBarStyle : public QProxyStyle
+class ScrollBarStyle : public SteadyPaletteStyle
 {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
@@ -198,7 +199,7 @@ public:
     {
         if (metric == PM_ScrollBarExtent)
             return InstrumentList::ScrollBarWidth;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        return SteadyPaletteStyle::pixelMetric(metric, option, widget);
     }
 };
 
