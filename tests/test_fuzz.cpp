@@ -195,6 +195,17 @@ double heapInUseMB()
     return double(heap.uordblks + heap.hblkhd) / 1048576.0;
 }
 
+// Objects reachable from the application and its windows: a count that
+// climbs in a long run points at objects made and never deleted.
+int liveObjects()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        n += 1 + int(w->findChildren<QObject *>().size());
+    n += int(qApp->findChildren<QObject *>().size());
+    return n;
+}
+
 // Holds back the quiz's own timers so that time passes only when the fuzzer
 // says so: the runs are then the same on a fast and on a slow machine.
 class TimerGate : public QObject
@@ -962,8 +973,9 @@ class TestFuzz : public QObject
             if (done == 10000)
                 rssEarly = residentBytes();
             if (done % 50000 == 0 || (!soak && done % 10000 == 0)) {
-                std::printf("fuzz: %d actions, %.0f s, RSS %.1f MB, heap in use %.1f MB\n", done,
-                            clock.elapsed() / 1000.0, residentBytes() / 1048576.0, heapInUseMB());
+                std::printf("fuzz: %d actions, %.0f s, RSS %.1f MB, heap in use %.1f MB, %d objects\n", done,
+                            clock.elapsed() / 1000.0, residentBytes() / 1048576.0, heapInUseMB(),
+                            liveObjects());
                 std::fflush(stdout);
             }
         });
