@@ -35,6 +35,18 @@ QImage renderSvg(QSvgRenderer &svg, const QSize &pixels, bool onWhite)
     return out;
 }
 
+// An opaque ARGB32 image reads the same as a premultiplied one: its pixels
+// seen as that format, shared rather than copied. The view holds a reference
+// to the image, so a later write into the picture copies instead of changing
+// what was drawn.
+QImage premultipliedView(const QImage &opaque)
+{
+    auto *held = new QImage(opaque);
+    return QImage(held->constBits(), held->width(), held->height(), held->bytesPerLine(),
+                  QImage::Format_ARGB32_Premultiplied, [](void *info) { delete static_cast<QImage *>(info); },
+                  held);
+}
+
 void removeWhite(QImage &image)
 {
     for (int y = 0; y < image.height(); ++y) {
@@ -114,7 +126,7 @@ QImage Picture::baseAt(const QSize &pixels) const
         // At its own size an opaque picture is its pixels, rendered from the
         // source in just this way when it was made.
         if (!m_transparent && pixels == m_image.size())
-            return m_image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            return premultipliedView(m_image);
         if (!m_renderer)
             m_renderer = std::make_shared<QSvgRenderer>(m_source);
         if (m_renderer->isValid()) {

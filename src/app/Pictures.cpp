@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -26,7 +28,9 @@ QImage prerendered(const char *name)
     if (size[0] == 0 || size[1] == 0 || size[0] > 4096 || size[1] > 4096
         || qint64(size[0]) * size[1] * 4 != resource.size() - 12)
         return {};
-    return QImage(resource.data() + 12, int(size[0]), int(size[1]), QImage::Format_RGB32);
+    // Every pixel is opaque, so the rows read the same as ARGB32: taken as
+    // that, the picture draws straight from the resource, without a copy.
+    return QImage(resource.data() + 12, int(size[0]), int(size[1]), QImage::Format_ARGB32);
 }
 
 Picture *load(const char *name, bool transparent)
@@ -72,4 +76,22 @@ namespace Pics {
     }
 ZARN_PICTURES(ZARN_DEFINE_PICTURE)
 #undef ZARN_DEFINE_PICTURE
+
+void releaseSplash()
+{
+    Picture *splash = Startup1();
+    splash->releaseRenderings();
+    // The picture still reads its pixels from the program file; should it be
+    // drawn again, the kernel reads them back from the file.
+    const QImage &pixels = std::as_const(*splash).image();
+    const QImage built = prerendered("Startup1");
+    if (built.isNull() || pixels.constBits() != built.constBits())
+        return;
+    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto from = (reinterpret_cast<std::uintptr_t>(pixels.constBits()) + page - 1) / page * page;
+    const auto to = (reinterpret_cast<std::uintptr_t>(pixels.constBits()) + std::uintptr_t(pixels.sizeInBytes()))
+        / page * page;
+    if (to > from)
+        madvise(reinterpret_cast<void *>(from), to - from, MADV_DONTNEED);
+}
 } // namespace Pics

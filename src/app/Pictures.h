@@ -50,4 +50,8 @@ namespace Pics {
 #define ZARN_DECLARE_PICTURE(name, id, transparent) Picture *name();
 ZARN_PICTURES(ZARN_DECLARE_PICTURE)
 #undef ZARN_DECLARE_PICTURE
+
+// After the splash: its renderings go, and the pages of the program file that
+// hold its pixels need no longer be resident.
+void releaseSplash();
 } // namespace Pics

@@ -90,9 +90,9 @@ void StartupScreen::handOver()
     m_handedOver = true;
     SplashTimer->stop();
     close();
-    // The splash is not shown again: its screen-sized rendering need not
-    // stay in memory for the rest of the session.
-    Pics::Startup1()->releaseRenderings();
+    // The splash is not shown again: its pixels need not stay in memory for
+    // the rest of the session.
+    Pics::releaseSplash();
     Window1 *main = Window1::instance();
     main->show();
     Q_EMIT handedOver();
