@@ -138,6 +138,7 @@ struct Act
         Minute,      // the minutes timer fires
         LongWait,    // time passes until playback ends by itself
         CloseModal,  // close the alert: 0 close box, 1 Return, 2 Escape, 3 its default button
+        Settle,      // back to the main window alone (before a memory reading)
     };
     Kind kind = Click;
     Win win = Win::Main;
@@ -153,7 +154,7 @@ struct Act
     {
         static const char *names[] = {"click",  "drag",   "press",  "move",      "release",
                                       "key",    "menu",   "close",  "note tick", "row end",
-                                      "minute", "wait",   "close alert"};
+                                      "minute", "wait",   "close alert", "settle"};
         QString s = QString::fromLatin1(names[kind]) + QLatin1Char(' ');
         if (kind <= CloseWindow || kind == CloseModal)
             s += winName(win);
@@ -245,14 +246,23 @@ public:
 
     void teardown()
     {
+        settle();
+        delete Window1::existing();
+        flushDeletes();
+        player = nullptr;
+    }
+
+    // Back to the main window alone, as after a session: the other windows
+    // closed, no button held. Memory is compared in this state.
+    void settle()
+    {
         if (m_held)
             releaseHeld();
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != Window1::existing())
                 w->close();
-        delete Window1::existing();
         flushDeletes();
-        player = nullptr;
+        QCoreApplication::processEvents();
     }
 
     void reset(std::uint64_t programSeed)
@@ -273,6 +283,9 @@ public:
         m_rowNotes = w->ActualNote;
     }
 
+    // After this many actions the run settles once, for the early memory reading.
+    static constexpr int SettleAt = 10000;
+
     Failure runRandom(int count, const std::function<void(int)> &progress = {})
     {
         reset(m_seed);
@@ -284,6 +297,15 @@ public:
             if (Failure f = step(actions.back(), i)) {
                 f.index = int(actions.size()) - 1;
                 return f;
+            }
+            if (i + 1 == SettleAt) {
+                Act settleAct;
+                settleAct.kind = Act::Settle;
+                actions.push_back(settleAct);
+                if (Failure f = step(actions.back(), i)) {
+                    f.index = int(actions.size()) - 1;
+                    return f;
+                }
             }
             if (progress && (i + 1) % 1000 == 0)
                 progress(i + 1);
@@ -841,6 +863,9 @@ private:
                 fireTimer(w->TRowTimer->isActive() ? w->TRowTimer : w->TRowEndTimer);
             }
             break;
+        case Act::Settle:
+            settle();
+            break;
         case Act::CloseModal:
             if (window) {
                 switch (a.item) {
@@ -970,7 +995,10 @@ class TestFuzz : public QObject
         long rssEarly = 0;
         const bool soak = qEnvironmentVariableIsSet("ZARN_FUZZ_SOAK");
         const Failure failure = driver.runRandom(count, [&](int done) {
-            if (done == 10000)
+            // The early and the final resident size are taken alike, with
+            // the main window alone (the run settles there); in between the
+            // other windows come and go.
+            if (done == Driver::SettleAt)
                 rssEarly = residentBytes();
             if (done % 50000 == 0 || (!soak && done % 10000 == 0)) {
                 std::printf("fuzz: %d actions, %.0f s, RSS %.1f MB, heap in use %.1f MB, %d objects\n", done,
@@ -994,6 +1022,8 @@ class TestFuzz : public QObject
             std::fflush(stdout);
             QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure.message)));
         }
+        driver.settle();
+        const long rssEnd = residentBytes();
         QString states;
         for (const auto &[name, n] : driver.seen)
             states += QStringLiteral("%1 %2, ").arg(name).arg(n);
@@ -1002,7 +1032,6 @@ class TestFuzz : public QObject
             for (const char *name : {"Awaiting New", "Idle", "Playing", "Ending", "Test mode", "scored", "alert",
                                      "Stats", "instructions", "About", "licence", "popup menu", "held"})
                 QVERIFY2(driver.seen[QString::fromLatin1(name)] > 0, name);
-        const long rssEnd = residentBytes();
         std::printf("fuzz: %d actions in %.0f s; RSS after 10000 actions %.2f MB, at the end %.2f MB\n",
                     count, clock.elapsed() / 1000.0, rssEarly / 1048576.0, rssEnd / 1048576.0);
         if (soak && rssEarly > 0)
