@@ -285,11 +285,13 @@ public:
 
     // After this many actions the run settles once, for the early memory reading.
     static constexpr int SettleAt = 10000;
+    static constexpr std::size_t KeptActions = 4000;
 
     Failure runRandom(int count, const std::function<void(int)> &progress = {})
     {
         reset(m_seed);
         actions.clear();
+        actions.reserve(KeptActions + 2);
         for (int i = 0; i < count; ++i) {
             actions.push_back(generate());
             if (trace)
@@ -309,10 +311,11 @@ public:
             }
             if (progress && (i + 1) % 1000 == 0)
                 progress(i + 1);
-            // Long runs keep only the recent actions, so that the memory
-            // measured is the program's and not the log's.
-            if (actions.size() > 20000)
-                actions.erase(actions.begin(), actions.begin() + 10000);
+            // Long runs keep only the recent actions (a failure is reduced
+            // from those), in a log of fixed capacity: the memory measured is
+            // then the program's, not the log's growing with the run.
+            if (actions.size() > KeptActions)
+                actions.erase(actions.begin(), actions.begin() + KeptActions / 2);
         }
         return {};
     }
