@@ -44,8 +44,10 @@ namespace {
 QPalette steadyPalette(const QPalette &palette)
 {
     static std::vector<QPalette> known;
+    // The style also asks which colours were set on purpose (the resolve
+    // mask), so that must match too.
     for (const QPalette &p : known)
-        if (p == palette)
+        if (p == palette && p.resolveMask() == palette.resolveMask())
             return p;
     if (known.size() < 32)
         known.push_back(palette);
