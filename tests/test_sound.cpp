@@ -378,6 +378,40 @@ private Q_SLOTS:
         QVERIFY2(line.contains(expected), qPrintable(line));
     }
 
+    // The synthesizer library is opened at run time: without it (or with a
+    // library that is not FluidSynth) the player stays silent and says so once.
+    void unusableSynthesizerLibrary_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("not installed") << "libfluidsynth-absent.so.9" << "libfluidsynth-absent.so.9";
+        QTest::newRow("another library") << "libm.so.6" << "has no new_fluid_settings";
+    }
+    void unusableSynthesizerLibrary()
+    {
+        QFETCH(QString, library);
+        QFETCH(QString, expected);
+        Reports reports;
+        {
+            auto options = offline(smallestInstalledFont(), &reports);
+            options.library = library.toStdString();
+            FluidSynthNotePlayer player(options);
+            QVERIFY(player.waitUntilSettled(Settle));
+            QVERIFY(!player.isReady());
+            player.setInstrument(5);
+            player.playNote(60, 100);
+            player.playNote(60, 0);
+            QVERIFY(player.waitUntilSettled(1s));
+            QVERIFY(player.renderFloat(Rate).empty());
+        }
+        const auto lines = reports.taken();
+        QCOMPARE(lines.size(), std::size_t(1));
+        const QString line = QString::fromStdString(lines[0]);
+        QVERIFY2(line.contains(expected), qPrintable(line));
+        QVERIFY2(line.contains(u"libfluidsynth3"), qPrintable(line));
+        QVERIFY2(line.contains(u"silent"), qPrintable(line));
+    }
+
     void reportIsOneLineOnStderr()
     {
         QTemporaryDir dir;

@@ -78,6 +78,15 @@ void App::applyLook()
     QPixmapCache::setCacheLimit(1024); // kB
 }
 
+void App::useProgramIcon()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
+}
+
 int App::run(int argc, char *argv[])
 {
     catchQuitSignals();
@@ -85,9 +94,6 @@ int App::run(int argc, char *argv[])
     StartupScreen *splash = StartupScreen::instance();
     splash->show();
     splash->repaint(); // drawn at once, before any event is handled
-    // The frameless splash shows no icon: rendering it waits until the
-    // splash is up.
-    app.setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
     quitOnSignals(app);
     const int code = app.exec();
     // The main window owns the synthesizer: end it while the application

@@ -1,5 +1,6 @@
 #include "app/StartupScreen.h"
 
+#include "app/App.h"
 #include "app/Pictures.h"
 #include "app/Theme.h"
 #include "quiz/Window1.h"
@@ -69,6 +70,8 @@ void StartupScreen::paintEvent(QPaintEvent *)
     if (!m_preparationStarted) {
         m_preparationStarted = true;
         m_preparation = Window1::preparationSteps(devicePixelRatioF());
+        // The frameless splash shows no icon; the windows after it do.
+        m_preparation.prepend(&App::useProgramIcon);
         QTimer::singleShot(30, this, &StartupScreen::prepareNext);
     }
 }
@@ -93,6 +96,7 @@ void StartupScreen::handOver()
     // The splash is not shown again: its pixels need not stay in memory for
     // the rest of the session.
     Pics::releaseSplash();
+    App::useProgramIcon();
     Window1 *main = Window1::instance();
     main->show();
     Q_EMIT handedOver();

@@ -8,12 +8,15 @@
 #include "app/Picture.h"
 #include "app/Pictures.h"
 #include "quiz/DesignFont.h"
+#include "sound/FluidApi.h"
 
 #include <QFontMetrics>
 
 QList<std::function<void()>> Window1::preparationSteps(qreal devicePixelRatio)
 {
     QList<std::function<void()>> steps;
+    // The synthesizer's library opens on a thread of its own meanwhile.
+    steps.append([] { FluidApi::preload(); });
     // One face per step: the first one also reads the font database, and a
     // family the system lacks costs a search for its fallback.
     for (const auto &[family, pixels, bold] :

@@ -2,7 +2,6 @@
 
 #include "sound/SoundFontCheck.h"
 
-#include <fluidsynth.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -40,13 +39,10 @@ void keepFluidError(int level, const char *message, void *)
         fluidLastError = message;
 }
 
-void silenceFluidLog()
+void silenceFluidLog(const FluidApi &fluid)
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, keepFluidError, nullptr);
-    });
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid.fluid_set_log_function(level, keepFluidError, nullptr);
 }
 
 std::string becauseOfFluid()
@@ -75,7 +71,6 @@ FluidSynthNotePlayer::FluidSynthNotePlayer() : FluidSynthNotePlayer(Options{}) {
 
 FluidSynthNotePlayer::FluidSynthNotePlayer(Options options) : m_options(std::move(options))
 {
-    silenceFluidLog();
     m_worker = std::thread([this] { run(); });
 }
 
@@ -89,14 +84,14 @@ FluidSynthNotePlayer::~FluidSynthNotePlayer()
     m_worker.join();
     // Quitting while notes sound must not leave one hanging in the stream.
     if (m_synth)
-        fluid_synth_all_sounds_off(m_synth, -1);
+        m_fluid->fluid_synth_all_sounds_off(m_synth, -1);
     closeStream();
     if (m_clock)
-        delete_fluid_sequencer(m_clock);
+        m_fluid->delete_fluid_sequencer(m_clock);
     if (m_synth)
-        delete_fluid_synth(m_synth);
+        m_fluid->delete_fluid_synth(m_synth);
     if (m_settings)
-        delete_fluid_settings(m_settings);
+        m_fluid->delete_fluid_settings(m_settings);
 }
 
 void FluidSynthNotePlayer::playNote(int note, int velocity)
@@ -188,7 +183,7 @@ std::vector<float> FluidSynthNotePlayer::renderFloat(int frames)
     if (m_options.audioOutput || frames <= 0 || !isReady())
         return {};
     std::vector<float> left(static_cast<std::size_t>(frames)), right(static_cast<std::size_t>(frames));
-    m_schedule.render(m_synth, frames, left.data(), right.data());
+    m_schedule.render(*m_fluid, m_synth, frames, left.data(), right.data());
     std::vector<float> buffer(std::size_t(frames) * 2);
     for (std::size_t i = 0; i < left.size(); ++i) {
         buffer[2 * i] = left[i];
@@ -200,11 +195,11 @@ std::vector<float> FluidSynthNotePlayer::renderFloat(int frames)
 void FluidSynthNotePlayer::execute(const Command &command)
 {
     if (command.kind == Command::Program)
-        fluid_synth_program_change(m_synth, 0, command.value - 1);
+        m_fluid->fluid_synth_program_change(m_synth, 0, command.value - 1);
     else if (command.velocity > 0)
-        fluid_synth_noteon(m_synth, 0, command.value, command.velocity);
+        m_fluid->fluid_synth_noteon(m_synth, 0, command.value, command.velocity);
     else
-        fluid_synth_noteoff(m_synth, 0, command.value); // fails harmlessly when the note is not sounding
+        m_fluid->fluid_synth_noteoff(m_synth, 0, command.value); // fails harmlessly when the note is not sounding
 }
 
 void FluidSynthNotePlayer::run()
@@ -257,7 +252,7 @@ void FluidSynthNotePlayer::run()
             m_lastProgress = Clock::now();
             if (m_outputFailed) {
                 // Notes that reached the synthesizer meanwhile must not sound later.
-                fluid_synth_all_sounds_off(m_synth, -1);
+                m_fluid->fluid_synth_all_sounds_off(m_synth, -1);
                 m_outputFailedAt = Clock::now();
                 m_streamWanted = false;
             }
@@ -267,7 +262,7 @@ void FluidSynthNotePlayer::run()
             m_wake.wait_for(lock, poll, [this] { return m_quit || !m_queue.empty(); });
             if (m_quit || !m_queue.empty())
                 continue;
-            const unsigned tick = fluid_sequencer_get_tick(m_clock);
+            const unsigned tick = m_fluid->fluid_sequencer_get_tick(m_clock);
             if (tick != m_lastTick) {
                 m_lastTick = tick;
                 m_lastProgress = Clock::now();
@@ -278,12 +273,12 @@ void FluidSynthNotePlayer::run()
                 m_outputFailedAt = Clock::now();
                 lock.unlock();
                 closeStream();
-                fluid_synth_all_sounds_off(m_synth, -1);
+                m_fluid->fluid_synth_all_sounds_off(m_synth, -1);
                 reportOnce("the audio output stopped; notes are silent until it can be opened again.");
                 lock.lock();
                 continue;
             }
-            if (Clock::now() - m_lastNote >= m_options.idleClose && fluid_synth_get_active_voice_count(m_synth) == 0) {
+            if (Clock::now() - m_lastNote >= m_options.idleClose && m_fluid->fluid_synth_get_active_voice_count(m_synth) == 0) {
                 m_streaming = false;
                 m_streamWanted = false;
                 lock.unlock();
@@ -311,29 +306,38 @@ bool FluidSynthNotePlayer::load()
         return false;
     }
 
-    m_settings = new_fluid_settings();
+    std::string why;
+    m_fluid = FluidApi::get(m_options.library, &why);
+    if (!m_fluid) {
+        reportOnce("the FluidSynth library could not be opened (" + why
+                   + "); notes are silent. Install the Debian package libfluidsynth3.");
+        return false;
+    }
+    silenceFluidLog(*m_fluid);
+
+    m_settings = m_fluid->new_fluid_settings();
     if (!m_settings) {
         reportOnce("FluidSynth could not start; notes are silent.");
         return false;
     }
-    fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
+    m_fluid->fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
     // FluidSynth's default gain is for mixing many channels; one melody
     // line at 0.2 is faint next to other desktop sound.
-    fluid_settings_setnum(m_settings, "synth.gain", 0.6);
+    m_fluid->fluid_settings_setnum(m_settings, "synth.gain", 0.6);
     // Dry notes make intervals easiest to tell apart, and save the CPU.
-    fluid_settings_setint(m_settings, "synth.reverb.active", 0);
-    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+    m_fluid->fluid_settings_setint(m_settings, "synth.reverb.active", 0);
+    m_fluid->fluid_settings_setint(m_settings, "synth.chorus.active", 0);
     // Samples are read per instrument as it is chosen: a fraction of the
     // memory and of the loading time of a whole General MIDI font.
-    fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    m_fluid->fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
+    m_fluid->fluid_settings_setint(m_settings, "synth.lock-memory", 0);
     // One melody line, its release tails and a few keys held: 64 voices are
     // plenty, and the default 256 cost about 1 MB more.
-    fluid_settings_setint(m_settings, "synth.polyphony", 64);
-    fluid_settings_setint(m_settings, "audio.period-size", m_options.periodFrames);
-    fluid_settings_setint(m_settings, "audio.periods", Periods);
+    m_fluid->fluid_settings_setint(m_settings, "synth.polyphony", 64);
+    m_fluid->fluid_settings_setint(m_settings, "audio.period-size", m_options.periodFrames);
+    m_fluid->fluid_settings_setint(m_settings, "audio.periods", Periods);
 
-    m_synth = new_fluid_synth(m_settings);
+    m_synth = m_fluid->new_fluid_synth(m_settings);
     if (!m_synth) {
         reportOnce("FluidSynth could not start" + becauseOfFluid() + "; notes are silent.");
         return false;
@@ -342,19 +346,19 @@ bool FluidSynthNotePlayer::load()
     if (m_options.audioOutput) {
         // Its time moves with the audio rendered, which tells a live output
         // from one that died under us.
-        m_clock = new_fluid_sequencer2(0);
+        m_clock = m_fluid->new_fluid_sequencer2(0);
         if (m_clock)
-            fluid_sequencer_register_fluidsynth(m_clock, m_synth);
+            m_fluid->fluid_sequencer_register_fluidsynth(m_clock, m_synth);
     }
     // Presets are not spread over all sixteen channels: only channel 0 plays,
     // and with samples read per preset the drum kit alone would cost about
     // 11 MB and 200 ms with FluidR3.
-    if (fluid_synth_sfload(m_synth, path.c_str(), 0) == FLUID_FAILED) {
+    if (m_fluid->fluid_synth_sfload(m_synth, path.c_str(), 0) == FLUID_FAILED) {
         reportOnce("the SoundFont " + path + " cannot be read" + becauseOfFluid() + "; notes are silent. "
                    + SoundFontPackageHint);
         return false;
     }
-    if (fluid_synth_program_change(m_synth, 0, 0) != FLUID_OK) {
+    if (m_fluid->fluid_synth_program_change(m_synth, 0, 0) != FLUID_OK) {
         reportOnce("the SoundFont " + path + " has no General MIDI instruments" + becauseOfFluid()
                    + "; notes are silent. " + SoundFontPackageHint);
         return false;
@@ -366,8 +370,8 @@ void FluidSynthNotePlayer::openStream()
 {
     std::vector<std::string> drivers;
     if (!m_options.fileOutput.empty()) {
-        fluid_settings_setstr(m_settings, "audio.file.name", m_options.fileOutput.c_str());
-        fluid_settings_setstr(m_settings, "audio.file.type", "raw");
+        m_fluid->fluid_settings_setstr(m_settings, "audio.file.name", m_options.fileOutput.c_str());
+        m_fluid->fluid_settings_setstr(m_settings, "audio.file.type", "raw");
         drivers.push_back("file");
     } else {
         // PipeWire desktops serve PulseAudio clients too.
@@ -376,9 +380,9 @@ void FluidSynthNotePlayer::openStream()
             drivers.push_back("alsa");
     }
     for (const std::string &driver : drivers) {
-        fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
-        m_driver = m_scheduling ? new_fluid_audio_driver2(m_settings, renderCallback, this)
-                                : new_fluid_audio_driver(m_settings, m_synth);
+        m_fluid->fluid_settings_setstr(m_settings, "audio.driver", driver.c_str());
+        m_driver = m_scheduling ? m_fluid->new_fluid_audio_driver2(m_settings, renderCallback, this)
+                                : m_fluid->new_fluid_audio_driver(m_settings, m_synth);
         if (m_driver)
             return;
     }
@@ -392,14 +396,14 @@ int FluidSynthNotePlayer::renderCallback(void *data, int len, int, float *[], in
     auto *self = static_cast<FluidSynthNotePlayer *>(data);
     if (nout < 2)
         return FLUID_FAILED;
-    self->m_schedule.render(self->m_synth, len, out[0], out[1]);
+    self->m_schedule.render(*self->m_fluid, self->m_synth, len, out[0], out[1]);
     return FLUID_OK;
 }
 
 void FluidSynthNotePlayer::closeStream()
 {
     if (m_driver)
-        delete_fluid_audio_driver(m_driver);
+        m_fluid->delete_fluid_audio_driver(m_driver);
     m_driver = nullptr;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sound/FluidApi.h"
 #include "sound/NotePlayer.h"
 #include "sound/ScheduledNotes.h"
 #include "sound/SoundFontSearch.h"
@@ -56,6 +57,8 @@ public:
         int periodFrames = 384;
         // Receives the one problem report; by default it goes to stderr.
         std::function<void(const std::string &)> report;
+        // The synthesizer library, opened by the worker (see FluidApi).
+        std::string library = FluidApi::DefaultLibrary;
     };
 
     static constexpr int SampleRate = 48000;
@@ -100,6 +103,7 @@ private:
     static int renderCallback(void *data, int len, int nfx, float *fx[], int nout, float *out[]);
 
     Options m_options;
+    const FluidApi *m_fluid = nullptr; // set by the worker before the synthesizer
     fluid_settings_t *m_settings = nullptr;
     fluid_synth_t *m_synth = nullptr;       // set up by the worker
     fluid_audio_driver_t *m_driver = nullptr; // worker only

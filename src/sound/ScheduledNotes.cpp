@@ -1,6 +1,6 @@
 #include "sound/ScheduledNotes.h"
 
-#include <fluidsynth.h>
+#include "sound/FluidApi.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ void ScheduledNotes::cancel(int note)
     std::erase_if(m_events, [note](const Event &e) { return e.note == note; });
 }
 
-void ScheduledNotes::render(fluid_synth_t *synth, int frames, float *left, float *right)
+void ScheduledNotes::render(const FluidApi &fluid, fluid_synth_t *synth, int frames, float *left, float *right)
 {
     std::unique_lock lock(m_mutex);
     const TimePoint now = Clock::now();
@@ -70,15 +70,15 @@ void ScheduledNotes::render(fluid_synth_t *synth, int frames, float *left, float
             while (due < m_events.size() && m_events[due].frame < m_rendered + Block / 2) {
                 const Event &e = m_events[due++];
                 if (e.velocity > 0)
-                    fluid_synth_noteon(synth, 0, e.note, e.velocity);
+                    fluid.fluid_synth_noteon(synth, 0, e.note, e.velocity);
                 else
-                    fluid_synth_noteoff(synth, 0, e.note);
+                    fluid.fluid_synth_noteoff(synth, 0, e.note);
             }
             m_events.erase(m_events.begin(), m_events.begin() + std::ptrdiff_t(due));
         }
         const int chunk = std::min<int>(frames - done, Block - int(m_rendered % Block));
         lock.unlock();
-        fluid_synth_write_float(synth, chunk, left + done, 0, 1, right + done, 0, 1);
+        fluid.fluid_synth_write_float(synth, chunk, left + done, 0, 1, right + done, 0, 1);
         lock.lock();
         done += chunk;
         m_rendered += chunk;

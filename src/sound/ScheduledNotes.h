@@ -2,6 +2,8 @@
 
 #include <fluidsynth/types.h>
 
+struct FluidApi;
+
 #include <chrono>
 #include <cstdint>
 #include <mutex>
@@ -33,7 +35,7 @@ public:
     void cancel(int note);
     // Renders `frames` frames into left and right (stride 1), starting the
     // notes that fall due on the way.
-    void render(fluid_synth_t *synth, int frames, float *left, float *right);
+    void render(const FluidApi &fluid, fluid_synth_t *synth, int frames, float *left, float *right);
 
 private:
     struct Event
