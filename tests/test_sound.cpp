@@ -13,7 +13,11 @@
 #include <cstring>
 #include <filesystem>
 #include <set>
+#include <atomic>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
 #include <numbers>
 #include <unistd.h>
 
@@ -468,6 +472,55 @@ private Q_SLOTS:
         player.playNote(69, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!player.isStreaming(), 10000);
         QVERIFY(reports.taken().empty());
+    }
+
+    // A sound server may take a second or two to start a new stream (it
+    // wakes a suspended device first): an output that has taken only its
+    // first periods is not yet dead. One that stops after it started is. The
+    // output here is a pipe that this test reads, or does not.
+    void slowStartingOutputIsNotTakenForDead()
+    {
+        std::signal(SIGPIPE, SIG_IGN);
+        QTemporaryDir dir;
+        const QByteArray fifo = dir.filePath(QStringLiteral("stream.fifo")).toLocal8Bit();
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        // Room for two or three periods only: the output blocks at once.
+        QVERIFY(::fcntl(reader, F_SETPIPE_SZ, 4096) > 0);
+        std::atomic<bool> reading{false}, done{false};
+        std::thread drain([&] {
+            char buffer[4096];
+            while (!done) {
+                if (!reading || ::read(reader, buffer, sizeof buffer) <= 0)
+                    std::this_thread::sleep_for(2ms);
+            }
+        });
+        Reports reports;
+        {
+            FluidSynthNotePlayer::Options options;
+            options.soundFont = m_soundFont;
+            options.fileOutput = fifo.toStdString();
+            options.idleClose = 60s; // the stream stays open throughout
+            options.report = reports.sink();
+            FluidSynthNotePlayer player(options);
+            QVERIFY(player.waitUntilSettled(Settle));
+            QTRY_VERIFY_WITH_TIMEOUT(player.isStreaming(), 5000);
+            QTest::qWait(2500); // not yet taking sound: more than a running stream may stall
+            QVERIFY2(reports.taken().empty(), reports.taken().empty() ? "" : reports.taken()[0].c_str());
+            QVERIFY(player.isStreaming());
+            reading = true; // the server starts playing
+            QTest::qWait(1500);
+            QVERIFY(reports.taken().empty());
+            QVERIFY(player.isStreaming());
+            reading = false; // and dies
+            QTRY_VERIFY_WITH_TIMEOUT(!reports.taken().empty(), 3000); if (reports.taken().empty()) { ::close(reader); done = true; }
+            QVERIFY2(QString::fromStdString(reports.taken()[0]).contains(u"audio output stopped"),
+                     reports.taken()[0].c_str());
+            ::close(reader); // lets the blocked output return, so the player can end
+        }
+        done = true;
+        drain.join();
     }
 
     void missingOutputIsReportedOnceAndStaysSilent()

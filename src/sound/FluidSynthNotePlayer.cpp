@@ -19,6 +19,12 @@ using Clock = std::chrono::steady_clock;
 constexpr auto OutputRetryAfter = std::chrono::seconds(5);
 // An open output that has rendered nothing for this long has died.
 constexpr auto OutputStallLimit = std::chrono::seconds(1);
+// A freshly opened output may take a while before it plays: a sound server
+// wakes a suspended device first (a Bluetooth headset takes a second or two),
+// and meanwhile only the first periods are taken. It is given this long to
+// start, counted as started once it has taken more than those periods.
+constexpr auto OutputStartLimit = std::chrono::seconds(5);
+constexpr unsigned StartedAfterMs = 100;
 
 // FluidSynth asks PulseAudio for one period of buffer. Measured against a
 // PulseAudio null sink on a 2-core machine (notes every 100 ms for 2 s):
@@ -250,6 +256,8 @@ void FluidSynthNotePlayer::run()
             m_streaming = m_driver != nullptr;
             m_outputFailed = !m_streaming;
             m_lastProgress = Clock::now();
+            m_outputStarted = false;
+            m_openTick = m_clock ? m_fluid->fluid_sequencer_get_tick(m_clock) : 0;
             if (m_outputFailed) {
                 // Notes that reached the synthesizer meanwhile must not sound later.
                 m_fluid->fluid_synth_all_sounds_off(m_synth, -1);
@@ -263,18 +271,23 @@ void FluidSynthNotePlayer::run()
             if (m_quit || !m_queue.empty())
                 continue;
             const unsigned tick = m_fluid->fluid_sequencer_get_tick(m_clock);
+            if (tick - m_openTick > StartedAfterMs)
+                m_outputStarted = true;
             if (tick != m_lastTick) {
                 m_lastTick = tick;
                 m_lastProgress = Clock::now();
-            } else if (m_clock && Clock::now() - m_lastProgress > OutputStallLimit) {
+            } else if (m_clock
+                       && Clock::now() - m_lastProgress > (m_outputStarted ? OutputStallLimit : OutputStartLimit)) {
                 m_streaming = false;
                 m_streamWanted = false;
                 m_outputFailed = true;
                 m_outputFailedAt = Clock::now();
                 lock.unlock();
+                // Said first: closing waits for the output's thread, which
+                // may be stuck in the dead device for a while yet.
+                reportOnce("the audio output stopped; notes are silent until it can be opened again.");
                 closeStream();
                 m_fluid->fluid_synth_all_sounds_off(m_synth, -1);
-                reportOnce("the audio output stopped; notes are silent until it can be opened again.");
                 lock.lock();
                 continue;
             }
