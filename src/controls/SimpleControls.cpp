@@ -10,6 +10,11 @@
 
 #include <algorithm>
 
+bool HeldPress::losesRelease(const QWidget *w, const QEvent *e)
+{
+    return e->type() == QEvent::Hide || (e->type() == QEvent::EnabledChange && !w->isEnabled());
+}
+
 void makeMouseTransparent(QWidget *w)
 {
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -105,13 +110,34 @@ void PictureCanvas::paintEvent(QPaintEvent *)
 void PictureCanvas::mousePressEvent(QMouseEvent *e)
 {
     const QPoint pos = e->position().toPoint();
+    m_press.pressed(pos);
     Q_EMIT mouseDown(pos.x(), pos.y());
 }
 
 void PictureCanvas::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint pos = e->position().toPoint();
+    m_press.release();
     Q_EMIT mouseUp(pos.x(), pos.y());
+}
+
+void PictureCanvas::hideEvent(QHideEvent *e)
+{
+    QWidget::hideEvent(e);
+    releaseLostPress();
+}
+
+void PictureCanvas::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (HeldPress::losesRelease(this, e))
+        releaseLostPress();
+}
+
+void PictureCanvas::releaseLostPress()
+{
+    if (m_press.release())
+        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
 }
 
 ImageWell::ImageWell(QWidget *parent) : QFrame(parent)
@@ -132,6 +158,7 @@ QRect PressCheckBox::indicatorRect() const
 void PressCheckBox::mousePressEvent(QMouseEvent *e)
 {
     const QPoint pos = e->position().toPoint();
+    m_press.pressed(pos);
     Q_EMIT mouseDown(pos.x(), pos.y());
     if (takesPress)
         e->accept();
@@ -146,7 +173,27 @@ void PressCheckBox::mouseReleaseEvent(QMouseEvent *e)
     else
         QCheckBox::mouseReleaseEvent(e);
     const QPoint pos = e->position().toPoint();
+    m_press.release();
     Q_EMIT mouseUp(pos.x(), pos.y());
+}
+
+void PressCheckBox::hideEvent(QHideEvent *e)
+{
+    QCheckBox::hideEvent(e);
+    releaseLostPress();
+}
+
+void PressCheckBox::changeEvent(QEvent *e)
+{
+    QCheckBox::changeEvent(e);
+    if (HeldPress::losesRelease(this, e))
+        releaseLostPress();
+}
+
+void PressCheckBox::releaseLostPress()
+{
+    if (m_press.release())
+        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
 }
 
 void PressCheckBox::mouseMoveEvent(QMouseEvent *e)
@@ -183,6 +230,7 @@ PressRadioButton::PressRadioButton(QWidget *parent, const QString &text)
 void PressRadioButton::mousePressEvent(QMouseEvent *e)
 {
     const QPoint pos = e->position().toPoint();
+    m_press.pressed(pos);
     Q_EMIT mouseDown(pos.x(), pos.y());
     if (takesPress)
         e->accept();
@@ -197,7 +245,27 @@ void PressRadioButton::mouseReleaseEvent(QMouseEvent *e)
     else
         QRadioButton::mouseReleaseEvent(e);
     const QPoint pos = e->position().toPoint();
+    m_press.release();
     Q_EMIT mouseUp(pos.x(), pos.y());
+}
+
+void PressRadioButton::hideEvent(QHideEvent *e)
+{
+    QRadioButton::hideEvent(e);
+    releaseLostPress();
+}
+
+void PressRadioButton::changeEvent(QEvent *e)
+{
+    QRadioButton::changeEvent(e);
+    if (HeldPress::losesRelease(this, e))
+        releaseLostPress();
+}
+
+void PressRadioButton::releaseLostPress()
+{
+    if (m_press.release())
+        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
 }
 
 void PressRadioButton::mouseMoveEvent(QMouseEvent *e)

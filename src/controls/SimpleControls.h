@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QEvent>
 #include <QFrame>
 #include <QPoint>
 #include <QRadioButton>
@@ -12,6 +13,34 @@ class Picture;
 // Marks a control that has no mouse handler of its own: clicks pass through to
 // whatever lies below it (Qt would otherwise let a later sibling swallow them).
 void makeMouseTransparent(QWidget *w);
+
+// A press on a control that reports its presses, held until its release. A
+// control hidden or disabled under the held button never sees that release
+// (it goes to whatever lies below), so the control releases the press itself
+// then: whatever the press started, a sounding note above all, ends.
+class HeldPress
+{
+public:
+    void pressed(QPoint at)
+    {
+        m_held = true;
+        m_at = at;
+    }
+    // Whether a press was held; it is not any more.
+    bool release()
+    {
+        const bool was = m_held;
+        m_held = false;
+        return was;
+    }
+    QPoint at() const { return m_at; }
+    // Whether the event (a hide, or a change to disabled) loses the release.
+    static bool losesRelease(const QWidget *w, const QEvent *e);
+
+private:
+    bool m_held = false;
+    QPoint m_at;
+};
 
 // A straight line between two window points, drawn on a widget that covers it.
 class LineControl : public QWidget
@@ -77,9 +106,13 @@ protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     Picture *m_picture;
+    HeldPress m_press;
+    void releaseLostPress();
 };
 
 // A sunken frame with nothing in it.
@@ -108,8 +141,14 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    HeldPress m_press;
+    void releaseLostPress();
 };
 
 // The same for a radio button (the note lights).
@@ -127,6 +166,12 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    HeldPress m_press;
+    void releaseLostPress();
 };
