@@ -15,6 +15,18 @@ bool HeldPress::losesRelease(const QWidget *w, const QEvent *e)
     return e->type() == QEvent::Hide || (e->type() == QEvent::EnabledChange && !w->isEnabled());
 }
 
+namespace {
+
+// For the hide and change events of a control that reports its presses.
+template <class Control>
+void letGoIfLost(Control *control, HeldPress &press, const QEvent *e)
+{
+    if (HeldPress::losesRelease(control, e) && press.release())
+        Q_EMIT control->mouseUp(press.at().x(), press.at().y());
+}
+
+} // namespace
+
 void makeMouseTransparent(QWidget *w)
 {
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -124,20 +136,13 @@ void PictureCanvas::mouseReleaseEvent(QMouseEvent *e)
 void PictureCanvas::hideEvent(QHideEvent *e)
 {
     QWidget::hideEvent(e);
-    releaseLostPress();
+    letGoIfLost(this, m_press, e);
 }
 
 void PictureCanvas::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
-    if (HeldPress::losesRelease(this, e))
-        releaseLostPress();
-}
-
-void PictureCanvas::releaseLostPress()
-{
-    if (m_press.release())
-        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
+    letGoIfLost(this, m_press, e);
 }
 
 ImageWell::ImageWell(QWidget *parent) : QFrame(parent)
@@ -180,20 +185,13 @@ void PressCheckBox::mouseReleaseEvent(QMouseEvent *e)
 void PressCheckBox::hideEvent(QHideEvent *e)
 {
     QCheckBox::hideEvent(e);
-    releaseLostPress();
+    letGoIfLost(this, m_press, e);
 }
 
 void PressCheckBox::changeEvent(QEvent *e)
 {
     QCheckBox::changeEvent(e);
-    if (HeldPress::losesRelease(this, e))
-        releaseLostPress();
-}
-
-void PressCheckBox::releaseLostPress()
-{
-    if (m_press.release())
-        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
+    letGoIfLost(this, m_press, e);
 }
 
 void PressCheckBox::mouseMoveEvent(QMouseEvent *e)
@@ -252,20 +250,13 @@ void PressRadioButton::mouseReleaseEvent(QMouseEvent *e)
 void PressRadioButton::hideEvent(QHideEvent *e)
 {
     QRadioButton::hideEvent(e);
-    releaseLostPress();
+    letGoIfLost(this, m_press, e);
 }
 
 void PressRadioButton::changeEvent(QEvent *e)
 {
     QRadioButton::changeEvent(e);
-    if (HeldPress::losesRelease(this, e))
-        releaseLostPress();
-}
-
-void PressRadioButton::releaseLostPress()
-{
-    if (m_press.release())
-        Q_EMIT mouseUp(m_press.at().x(), m_press.at().y());
+    letGoIfLost(this, m_press, e);
 }
 
 void PressRadioButton::mouseMoveEvent(QMouseEvent *e)

@@ -112,7 +112,6 @@ protected:
 private:
     Picture *m_picture;
     HeldPress m_press;
-    void releaseLostPress();
 };
 
 // A sunken frame with nothing in it.
@@ -148,7 +147,6 @@ protected:
 
 private:
     HeldPress m_press;
-    void releaseLostPress();
 };
 
 // The same for a radio button (the note lights).
@@ -173,5 +171,4 @@ protected:
 
 private:
     HeldPress m_press;
-    void releaseLostPress();
 };
