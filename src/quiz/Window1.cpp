@@ -102,15 +102,9 @@ Window1::~Window1()
 {
     qApp->removeEventFilter(this);
     silence();
-    // The press controls let go of a held press when they are hidden, which
-    // the base class's destructor does once this window's parts are gone:
-    // the presses have just been ended here instead.
-    for (QWidget *control : findChildren<PressRadioButton *>())
-        control->blockSignals(true);
-    for (QWidget *control : findChildren<PressCheckBox *>())
-        control->blockSignals(true);
-    for (QWidget *control : findChildren<PictureCanvas *>())
-        control->blockSignals(true);
+    // Hidden while its parts still exist: the press controls let go of a held
+    // press as they are hidden, which the base class would do after them.
+    hide();
 }
 
 void Window1::silence()
