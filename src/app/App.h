@@ -15,6 +15,7 @@ public:
     // The program's style, palette and style cache, for any QApplication
     // (tests that run the windows as the program does).
     static void applyLook();
-    // Gives every window the program's icon (once; later calls do nothing).
+    // Gives every window the program's icon: the splash's preparation or the
+    // main window, whichever comes first (later calls do nothing).
     static void useProgramIcon();
 };

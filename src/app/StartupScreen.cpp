@@ -96,7 +96,6 @@ void StartupScreen::handOver()
     // The splash is not shown again: its pixels need not stay in memory for
     // the rest of the session.
     Pics::releaseSplash();
-    App::useProgramIcon();
     Window1 *main = Window1::instance();
     main->show();
     Q_EMIT handedOver();

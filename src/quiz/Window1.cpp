@@ -1,5 +1,6 @@
 #include "quiz/Window1.h"
 
+#include "app/App.h"
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "app/Theme.h"
@@ -84,7 +85,7 @@ Window1::Window1(Services services) : m_services(std::move(services))
     m_backdrop = Pics::NewBackground13();
     setMenuBar(Menu::instance().createMenuBar(this, this));
     setWindowTitle(QStringLiteral("ZARN"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Pics::icon64x64()->image())));
+    App::useProgramIcon();
     setMinimumSize(64, 64);
     NotePlayer1 = m_services.player.get();
 
