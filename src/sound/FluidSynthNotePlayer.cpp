@@ -45,10 +45,14 @@ void keepFluidError(int level, const char *message, void *)
         fluidLastError = message;
 }
 
+// Once for the process: the log functions are the library's global state.
 void silenceFluidLog(const FluidApi &fluid)
 {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid.fluid_set_log_function(level, keepFluidError, nullptr);
+    static std::once_flag once;
+    std::call_once(once, [&fluid] {
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid.fluid_set_log_function(level, keepFluidError, nullptr);
+    });
 }
 
 std::string becauseOfFluid()
@@ -256,7 +260,6 @@ void FluidSynthNotePlayer::run()
             m_streaming = m_driver != nullptr;
             m_outputFailed = !m_streaming;
             m_lastProgress = Clock::now();
-            m_outputStarted = false;
             m_openTick = m_clock ? m_fluid->fluid_sequencer_get_tick(m_clock) : 0;
             if (m_outputFailed) {
                 // Notes that reached the synthesizer meanwhile must not sound later.
@@ -271,13 +274,12 @@ void FluidSynthNotePlayer::run()
             if (m_quit || !m_queue.empty())
                 continue;
             const unsigned tick = m_fluid->fluid_sequencer_get_tick(m_clock);
-            if (tick - m_openTick > StartedAfterMs)
-                m_outputStarted = true;
+            const bool started = tick - m_openTick > StartedAfterMs; // the tick only grows
             if (tick != m_lastTick) {
                 m_lastTick = tick;
                 m_lastProgress = Clock::now();
             } else if (m_clock
-                       && Clock::now() - m_lastProgress > (m_outputStarted ? OutputStallLimit : OutputStartLimit)) {
+                       && Clock::now() - m_lastProgress > (started ? OutputStallLimit : OutputStartLimit)) {
                 m_streaming = false;
                 m_streamWanted = false;
                 m_outputFailed = true;

@@ -125,7 +125,6 @@ private:
     bool m_outputFailed = false;
     unsigned m_lastTick = 0;                           // worker only
     unsigned m_openTick = 0;                           // worker only: the tick when the output opened
-    bool m_outputStarted = false;                      // worker only: it has taken more than its first periods
     std::chrono::steady_clock::time_point m_lastProgress; // worker only
     std::string m_problem;
     ScheduledNotes m_schedule{SampleRate};
