@@ -156,20 +156,20 @@ int main(int argc, char *argv[])
         std::printf("silent\n");
         return 1;
     }
-    // The shift of the recording against the reference around frame `at` of
-    // the reference: the best of -search..search.
-    constexpr int Before = 256;
-    auto bestShift = [&](long origin, long at, long search) {
+    // The shift (-search..search) that best aligns the recording, placed at
+    // `origin`, with the reference over `before` frames ahead of frame `at`
+    // of the reference and Template frames from it.
+    auto bestShift = [&](long origin, long at, long before, long search) {
         long best = 0;
         double bestScore = -2;
         for (long d = -search; d <= search; ++d) {
-            const long from = origin + at + d - Before;
-            if (from < 0 || from + Before + Template > long(mono.size()) || at - Before < 0
+            const long from = origin + at + d - before;
+            if (from < 0 || from + before + Template > long(mono.size()) || at - before < 0
                 || at + Template > long(ideal.size()))
                 continue;
             double product = 0, a = 1e-12, b = 1e-12;
-            for (long i = 0; i < Before + Template; ++i) {
-                const double r = mono[from + i], t = ideal[at - Before + i];
+            for (long i = 0; i < before + Template; ++i) {
+                const double r = mono[from + i], t = ideal[at - before + i];
                 product += r * t;
                 a += r * r;
                 b += t * t;
@@ -182,29 +182,13 @@ int main(int argc, char *argv[])
         }
         return best;
     };
-    // The first note sets the grid: its attack against the reference's.
-    long first = start;
-    {
-        long best = start;
-        double bestScore = -2;
-        for (long d = std::max(0L, start - 64); d <= start + 64 && d + Template <= long(mono.size()); ++d) {
-            double product = 0, a = 1e-12, b = 1e-12;
-            for (long i = 0; i < Template; ++i) {
-                product += double(mono[d + i]) * ideal[i];
-                a += double(mono[d + i]) * mono[d + i];
-                b += double(ideal[i]) * ideal[i];
-            }
-            if (product / std::sqrt(a * b) > bestScore) {
-                bestScore = product / std::sqrt(a * b);
-                best = d;
-            }
-        }
-        first = best;
-    }
+    // The first note sets the grid: its attack against the reference's, near
+    // the first sound; every later note also takes in the end of the one before.
+    const long first = start + bestShift(start, 0, 0, 64);
     std::vector<double> errors;
     const int search = Rate / 50;
     for (int k = 1; k < int(tap->started.size()); ++k) {
-        const long d = bestShift(first, long(k) * step, search);
+        const long d = bestShift(first, long(k) * step, 256, search);
         errors.push_back(1000.0 * double(d) / Rate);
     }
     std::vector<double> absErrors;
